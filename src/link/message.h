@@ -24,6 +24,12 @@ class MessageSink {
  public:
   virtual ~MessageSink() = default;
   virtual void onMessage(const Message& message) = 0;
+
+  // Link::open() calls setAccepting(true) before it starts receiving; Link::close() calls
+  // setAccepting(false) on the closing thread before it stops the worker. While not accepting,
+  // onMessage must return without waiting for another thread, so that closing never deadlocks
+  // with a hand-off that waits for the thread that is closing.
+  virtual void setAccepting(bool accepting) { (void)accepting; }
 };
 
 }  // namespace z3mq

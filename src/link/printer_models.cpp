@@ -11,27 +11,14 @@ const PrinterModel* findPrinterModel(std::uint16_t vendorId, std::uint16_t produ
   return nullptr;
 }
 
-const PrinterModel* findPrinterModelInPath(std::string_view devicePath) {
+const PrinterModel* findPrinterModelByDeviceId(std::string_view deviceId) {
   for (const auto& model : kKnownPrinters) {
-    if (devicePath.find(model.pathKey) != std::string_view::npos) return &model;
+    if (model.deviceId == deviceId) return &model;
   }
   return nullptr;
 }
 
-PathClassification classifyDevicePath(std::string_view devicePath) {
-  const auto names = [&](std::uint16_t pid) {
-    for (const auto& model : kKnownPrinters) {
-      if (model.productId == pid) return devicePath.find(model.pathKey) != std::string_view::npos;
-    }
-    return false;
-  };
-  if (names(0x5310)) return {LinkKind::SerialEmulate, PrinterFamily::Z3M};
-  if (names(0x018A)) return {LinkKind::SerialEmulate, PrinterFamily::Q470};
-  return {LinkKind::ActualUsb, names(0x5311) ? PrinterFamily::Z3M : PrinterFamily::Q470};
-}
-
-std::string_view modelNameForPath(std::string_view devicePath) {
-  const PrinterModel* model = findPrinterModelInPath(devicePath);
+std::string_view modelNameOf(const PrinterModel* model) {
   return model ? model->modelName : kUnknownModelName;
 }
 

@@ -19,19 +19,14 @@ struct PrinterModel {
   PrinterFamily family;
   LinkKind linkKind;
   std::string_view modelName;  // shown in the device label
-  std::string_view pathKey;    // lower-case id as it appears in a Windows interface path
-  std::string_view deviceId;   // upper-case id as device notifications spell it
+  std::string_view deviceId;   // as device notifications spell it
 };
 
 inline constexpr std::array<PrinterModel, 4> kKnownPrinters{{
-    {0x045B, 0x5310, PrinterFamily::Z3M, LinkKind::SerialEmulate, "Z3M-P", "vid_045b&pid_5310",
-     "VID_045B&PID_5310"},
-    {0x045B, 0x5311, PrinterFamily::Z3M, LinkKind::ActualUsb, "Z3M-P", "vid_045b&pid_5311",
-     "VID_045B&PID_5311"},
-    {0x28E9, 0x018A, PrinterFamily::Q470, LinkKind::SerialEmulate, "Q470", "vid_28e9&pid_018a",
-     "VID_28E9&PID_018A"},
-    {0x0FE6, 0x8121, PrinterFamily::Q470, LinkKind::ActualUsb, "Q470", "vid_0fe6&pid_8121",
-     "VID_0FE6&PID_8121"},
+    {0x045B, 0x5310, PrinterFamily::Z3M, LinkKind::SerialEmulate, "Z3M-P", "VID_045B&PID_5310"},
+    {0x045B, 0x5311, PrinterFamily::Z3M, LinkKind::ActualUsb, "Z3M-P", "VID_045B&PID_5311"},
+    {0x28E9, 0x018A, PrinterFamily::Q470, LinkKind::SerialEmulate, "Q470", "VID_28E9&PID_018A"},
+    {0x0FE6, 0x8121, PrinterFamily::Q470, LinkKind::ActualUsb, "Q470", "VID_0FE6&PID_8121"},
 }};
 
 inline constexpr std::string_view kUnknownModelName = "Unknown";
@@ -39,20 +34,12 @@ inline constexpr std::string_view kUnknownModelName = "Unknown";
 // The known printer with these ids, or nullptr.
 const PrinterModel* findPrinterModel(std::uint16_t vendorId, std::uint16_t productId);
 
-// The known printer whose path key occurs in a device path, or nullptr.
-const PrinterModel* findPrinterModelInPath(std::string_view devicePath);
+// The known printer whose device identifier ("VID_045B&PID_5310", compared whole and
+// case-sensitively) is given, or nullptr.
+const PrinterModel* findPrinterModelByDeviceId(std::string_view deviceId);
 
-struct PathClassification {
-  LinkKind linkKind;
-  PrinterFamily family;
-};
-
-// How the channel classifies an opened path: the two CDC ids first, and every other path counts
-// as a printer-class device (Z3M when it names 045B:5311, otherwise Q470).
-PathClassification classifyDevicePath(std::string_view devicePath);
-
-// "Z3M-P", "Q470" or "Unknown", as the device label shows it after a search.
-std::string_view modelNameForPath(std::string_view devicePath);
+// "Z3M-P", "Q470", or "Unknown" when no known printer was found.
+std::string_view modelNameOf(const PrinterModel* model);
 
 // "VID_045B&PID_5310" style identifier and Windows-style interface name of a USB device, used
 // where texts are built from them.

@@ -15,6 +15,8 @@ struct PrinterSession {
   std::atomic<std::int32_t> opened{0};
   // Node path of the last matching device discovery tried; kept when discovery finds nothing.
   std::string devicePath;
+  // The known printer that devicePath belongs to; null until discovery has matched one.
+  const PrinterModel* deviceModel = nullptr;
   LinkKind linkKind = LinkKind::SerialEmulate;
   // Set by every sender that expects an answer, cleared by the receive side after a read
   // attempt. Senders run on either thread.
