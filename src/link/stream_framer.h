@@ -42,7 +42,7 @@ class StreamFramer {
   // Forgets a message being gathered (the channel calls this on every open).
   void reset();
 
-  // Whether a message is being gathered.
+  // Whether a message is being gathered (a start cut short by the end of a read is not one yet).
   bool gathering() const;
 
  private:
