@@ -11,14 +11,19 @@
 
 namespace {
 
+void addOption(const char* variable, const std::string& option) {
+  std::string options = option;
+  if (const char* given = std::getenv(variable)) options += std::string(":") + given;
+  ::setenv(variable, options.c_str(), 1);
+}
+
 void reexecUnderWrapper(int argc, char** argv) {
   // Once only: a second pass without the preload means the wrapper does not work here.
   if (std::getenv("Z3MQ_UMOCKDEV_REEXEC") != nullptr) return;
   ::setenv("Z3MQ_UMOCKDEV_REEXEC", "1", 1);
   // The preload comes before the sanitizer runtime; AddressSanitizer must be told that is fine.
-  std::string asanOptions = "verify_asan_link_order=0";
-  if (const char* given = std::getenv("ASAN_OPTIONS")) asanOptions += std::string(":") + given;
-  ::setenv("ASAN_OPTIONS", asanOptions.c_str(), 1);
+  addOption("ASAN_OPTIONS", "verify_asan_link_order=0");
+  addOption("TSAN_OPTIONS", "suppressions=" Z3MQ_UMOCKDEV_TSAN_SUPPRESSIONS);
 
   std::vector<char*> args{const_cast<char*>("umockdev-wrapper")};
   args.insert(args.end(), argv, argv + argc);
