@@ -4,18 +4,14 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
-#include <functional>
 #include <mutex>
 #include <string>
 #include <string_view>
 #include <thread>
 
-namespace z3mq {
+#include "link/diagnostics.h"
 
-// Where the link says what went wrong on the way to the device (a missing udev rule, a busy
-// node, a worker that would not stop in time). The application puts it into its log, the CLI
-// prints it.
-using Diagnostics = std::function<void(std::string_view)>;
+namespace z3mq {
 
 // The names of a worker's four events, for diagnostics: "evExit_%d%d", "evHalt_%d%d",
 // "evPulse_%d%d", "evSeries_%d%d" with the worker number and the seconds since midnight.

@@ -4,8 +4,8 @@
 #include <span>
 #include <string>
 
+#include "link/diagnostics.h"
 #include "link/linux/unique_fd.h"
-#include "link/worker_thread.h"
 
 namespace z3mq {
 

@@ -4,11 +4,11 @@
 #include <mutex>
 #include <string>
 
+#include "link/diagnostics.h"
 #include "link/link.h"
 #include "link/linux/receive_worker.h"
 #include "link/linux/unique_fd.h"
 #include "link/stream_framer.h"
-#include "link/worker_thread.h"
 
 namespace z3mq {
 

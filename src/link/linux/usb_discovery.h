@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "link/diagnostics.h"
 #include "link/linux/unique_fd.h"
 #include "link/printer_models.h"
 #include "link/session.h"
-#include "link/worker_thread.h"
 
 namespace z3mq {
 

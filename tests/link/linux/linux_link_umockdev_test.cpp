@@ -9,6 +9,7 @@
 
 #include "link/linux/hotplug_monitor.h"
 #include "link/linux/linux_link.h"
+#include "link/linux/pty_printer.h"
 #include "link/linux/recording_sink.h"
 #include "link/linux/umockdev_testbed.h"
 #include "link/linux/usb_discovery.h"
@@ -21,20 +22,6 @@ using namespace z3mq::testing;
 
 const std::string kCdcNode = "tty/ttyACM0";
 const std::string kPrinterClassNode = "usbmisc/lp0";
-
-// Reads what the link wrote to the printer's end, as far as count bytes, within the bound.
-Bytes readPrinterEnd(int fd, std::size_t count) {
-  Bytes bytes;
-  const auto deadline = std::chrono::steady_clock::now() + kBound;
-  while (bytes.size() < count && std::chrono::steady_clock::now() < deadline) {
-    pollfd readable{fd, POLLIN, 0};
-    if (::poll(&readable, 1, 100) <= 0) continue;
-    std::uint8_t chunk[256];
-    const ssize_t n = ::read(fd, chunk, sizeof chunk);
-    if (n > 0) bytes.insert(bytes.end(), chunk, chunk + n);
-  }
-  return bytes;
-}
 
 class UmockdevLink : public UmockdevTest {
  protected:

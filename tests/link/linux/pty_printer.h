@@ -14,6 +14,21 @@
 
 namespace z3mq::testing {
 
+// Reads what the link wrote to the printer's end of a node, as far as count bytes, within the
+// bound.
+inline Bytes readPrinterEnd(int fd, std::size_t count) {
+  Bytes bytes;
+  const auto deadline = std::chrono::steady_clock::now() + kBound;
+  while (bytes.size() < count && std::chrono::steady_clock::now() < deadline) {
+    pollfd readable{fd, POLLIN, 0};
+    if (::poll(&readable, 1, 100) <= 0) continue;
+    std::uint8_t chunk[256];
+    const ssize_t n = ::read(fd, chunk, sizeof chunk);
+    if (n > 0) bytes.insert(bytes.end(), chunk, chunk + n);
+  }
+  return bytes;
+}
+
 // The printer's end of a pseudo-terminal: the link opens the slave node, the test answers on the
 // master.
 class PtyPrinter {
@@ -37,18 +52,7 @@ class PtyPrinter {
   }
 
   // Reads exactly count bytes that the link wrote, or fewer when they do not come in time.
-  Bytes receive(std::size_t count) const {
-    Bytes bytes;
-    const auto deadline = std::chrono::steady_clock::now() + kBound;
-    while (bytes.size() < count && std::chrono::steady_clock::now() < deadline) {
-      pollfd readable{master_.get(), POLLIN, 0};
-      if (::poll(&readable, 1, 100) <= 0) continue;
-      std::uint8_t chunk[256];
-      const ssize_t n = ::read(master_.get(), chunk, sizeof chunk);
-      if (n > 0) bytes.insert(bytes.end(), chunk, chunk + n);
-    }
-    return bytes;
-  }
+  Bytes receive(std::size_t count) const { return readPrinterEnd(master_.get(), count); }
 
   void hangUp() { master_.reset(); }
 
