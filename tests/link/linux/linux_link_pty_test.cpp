@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <string>
@@ -180,6 +182,31 @@ TEST_F(LinuxLinkPty, AFailedOpenLeavesNoPortAndWritesNothing) {
   EXPECT_EQ(link.close(), 1);
   ASSERT_EQ(diagnostics.size(), 1u);
   EXPECT_NE(diagnostics[0].find(missing), std::string::npos);
+}
+
+TEST(LinuxLinkAccess, APermissionRefusalNamesTheUdevRule) {
+  char path[] = "/tmp/z3mq-printer-XXXXXX";
+  const int created = ::mkstemp(path);
+  ASSERT_GE(created, 0);
+  ::close(created);
+  // A node the user may not open; root opens anything, so root tries it as nobody.
+  const bool root = ::geteuid() == 0;
+  ASSERT_EQ(::chmod(path, root ? 0600 : 0), 0);
+  if (root) {
+    ASSERT_EQ(::seteuid(65534), 0);
+  }
+  std::vector<std::string> diagnostics;
+  LinuxLink link([&](std::string_view text) { diagnostics.emplace_back(text); });
+  const int opened = link.openPath(path, PrinterFamily::Z3M, LinkKind::SerialEmulate);
+  if (root) {
+    ASSERT_EQ(::seteuid(0), 0);
+  }
+  ::unlink(path);
+
+  EXPECT_EQ(opened, 0);
+  ASSERT_EQ(diagnostics.size(), 1u);
+  EXPECT_NE(diagnostics[0].find("Permission denied"), std::string::npos);
+  EXPECT_NE(diagnostics[0].find("packaging/60-z3mq-printers.rules"), std::string::npos);
 }
 
 }  // namespace
