@@ -165,6 +165,9 @@ void expectRoundTrip(const MenuBlock& block) {
   }
   EXPECT_EQ(encoding.unselectedListIds.size(), unselected);
   EXPECT_EQ(out[8], block[8]);
+  MenuBlock covered = block;
+  for (std::size_t i = 0; i < covered.size(); ++i) covered[i] &= ~kUncovered[i];
+  EXPECT_TRUE(decodeMenuBlock(covered) == decoded) << "uncovered bits were read";
   EXPECT_EQ(encodeMenuBlock(decodeMenuBlock(out)).block, out) << "not stable";
 }
 
