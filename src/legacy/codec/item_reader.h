@@ -13,8 +13,8 @@ namespace z3mq {
 // Walks the items of a legacy response one after the other. Items are found only through their
 // length bytes, which nothing checks, so the reader never trusts them: a counted string whose
 // length runs past the end of the packet is cut there, an item that starts beyond the end reads
-// as an empty text or a zero byte. A text also ends at its first zero byte, as the printer pads
-// short texts with zeros; it has no other limit.
+// as an empty text or a zero byte. A text ends at its first zero byte, as the window shows it;
+// it has no other length limit.
 class LegacyItemReader {
  public:
   explicit LegacyItemReader(std::span<const std::uint8_t> packet,
