@@ -97,7 +97,7 @@ class DialogTest : public testing::Test, public DialogObserver {
         {kTabs, Notification::TabSelectionChanged},
     };
     for (const auto& [id, notification] : table) {
-      dialog.on(id, notification, [this, id, notification] {
+      dialog.on(id, notification, [this, id = id, notification = notification] {
         log.push_back("on " + std::to_string(id) + " " + notificationName(notification));
       });
     }
