@@ -5,12 +5,14 @@
 #include <array>
 #include <functional>
 
+#include "framed/black_mark_page.h"
 #include "framed/hex.h"
 
 namespace z3mq {
 namespace {
 
 using test::hex;
+using test::setBlackMark;
 
 // A page whose every value differs from what the answers below carry, so that a value an
 // answer must leave alone cannot pass by chance.
@@ -200,17 +202,6 @@ INSTANTIATE_TEST_SUITE_P(
               s.externalBuzzerPattern = 2;
             }}),
     [](const auto& info) { return info.param.name; });
-
-void setBlackMark(PrintSettings& s, bool enabled, std::int32_t length, std::int32_t width,
-                  const char* printAfter, const char* cutAfter, const char* level) {
-  s.blackMarkMode = enabled ? 1 : 0;
-  s.enableBlackMarkFields(enabled);
-  s.blackMarkLengthMm = length;
-  s.blackMarkWidthMm = width;
-  s.printAfterBlackMark = printAfter;
-  s.cutAfterBlackMark = cutAfter;
-  s.bmValue = level;
-}
 
 INSTANTIATE_TEST_SUITE_P(
     BlackMarkAnswer, PrintSettingsDecodeTest,

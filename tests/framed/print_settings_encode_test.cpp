@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "framed/black_mark_page.h"
 #include "framed/codec/black_mark.h"
 #include "framed/hex.h"
 
@@ -56,14 +57,9 @@ TEST_P(PrintSettingsFieldTest, TravelsInItsRequest) {
   EXPECT_EQ(found->payload, hex(c.payload));
 }
 
-void enableBlackMark(PrintSettings& s, std::int32_t length, std::int32_t width,
+void enableBlackMark(PrintSettings& s, std::int32_t lengthMm, std::int32_t widthMm,
                      const char* printAfter, const char* cutAfter, const char* level) {
-  s.blackMarkMode = 1;
-  s.blackMarkLengthMm = length;
-  s.blackMarkWidthMm = width;
-  s.printAfterBlackMark = printAfter;
-  s.cutAfterBlackMark = cutAfter;
-  s.bmValue = level;
+  test::setBlackMark(s, true, lengthMm, widthMm, printAfter, cutAfter, level);
 }
 
 INSTANTIATE_TEST_SUITE_P(

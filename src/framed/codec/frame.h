@@ -16,7 +16,7 @@ namespace z3mq {
 // CRC-16/MODBUS (little-endian, computed with this field zeroed), payload.
 inline constexpr std::array<std::uint8_t, 4> kFrameStart{0x1B, 0x1B, 0x45, 0x02};
 inline constexpr std::size_t kFrameHeaderSize = 13;
-// Requests are assembled in a 4000-byte buffer on the printer's side of the design.
+// A request, header included, fits a 4000-byte buffer; printers expect no more.
 inline constexpr std::size_t kMaxRequestPayload = 4000 - kFrameHeaderSize;
 
 // Link byte: 2 on serial-emulation links, 1 on printer-class links.

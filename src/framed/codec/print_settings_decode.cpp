@@ -16,6 +16,8 @@ int digitOrZero(std::uint8_t byte, char lastDigit) {
   return byte >= '0' && byte <= lastDigit ? byte - '0' : 0;
 }
 
+// Items of the ReadSettingItems answer: (number, 01, value) at fixed offsets. The numbers of
+// the last four differ from those WriteSettingItems uses; both numberings are the printer's.
 struct SettingItem {
   std::size_t offset;
   std::uint8_t number;
