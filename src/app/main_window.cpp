@@ -20,6 +20,13 @@ namespace {
 constexpr const char* kShortName = "z3mq";
 constexpr int kAuxReportLogColour = 1;
 
+// Runs the action of the family; without a family there is nothing to do.
+template <typename Z3MAction, typename Q470Action>
+void byFamily(PrinterFamily family, Z3MAction z3m, Q470Action q470) {
+  if (family == PrinterFamily::Z3M) z3m();
+  if (family == PrinterFamily::Q470) q470();
+}
+
 }  // namespace
 
 std::string aboutMenuItemText() {
@@ -96,42 +103,19 @@ void MainWindow::onTimer(int timerId) {
 }
 
 void MainWindow::read() {
-  switch (session().family) {
-    case PrinterFamily::Z3M:
-      z3m_->read();
-      break;
-    case PrinterFamily::Q470:
-      q470_->read();
-      break;
-    case PrinterFamily::None:
-      break;
-  }
+  byFamily(
+      session().family, [this] { z3m_->read(); }, [this] { q470_->read(); });
 }
 
 void MainWindow::write() {
-  switch (session().family) {
-    case PrinterFamily::Z3M:
-      z3m_->write();
-      break;
-    case PrinterFamily::Q470:
-      q470_->write(pageHost_.currentTabItem());
-      break;
-    case PrinterFamily::None:
-      break;
-  }
+  byFamily(
+      session().family, [this] { z3m_->write(); },
+      [this] { q470_->write(pageHost_.currentTabItem()); });
 }
 
 void MainWindow::sendFirstRequest(PrinterFamily family) {
-  switch (family) {
-    case PrinterFamily::Z3M:
-      z3m_->probe();
-      break;
-    case PrinterFamily::Q470:
-      q470_->read();
-      break;
-    case PrinterFamily::None:
-      break;
-  }
+  byFamily(
+      family, [this] { z3m_->probe(); }, [this] { q470_->read(); });
 }
 
 void MainWindow::onMessage(const Message& message) {

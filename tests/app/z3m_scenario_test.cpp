@@ -77,6 +77,11 @@ TEST_F(Z3MScenarioTest, StartUpWaitsForTheFirstTickThenFindsNoPrinter) {
   EXPECT_FALSE(shell.timers.isRunning(SearchWorkflow::kSearchTimer));
   EXPECT_EQ(shell.window().search().searchState, 0);
   EXPECT_TRUE(shell.link.writes().empty());
+  // Stray timer ids change nothing; timer 1 counts seconds.
+  shell.timers.fire(7);
+  EXPECT_EQ(shell.window().search().elapsedSeconds, 0);
+  shell.timers.advance(2000ms);
+  EXPECT_EQ(shell.window().search().elapsedSeconds, 2);
   // Selecting the only tab changes nothing; the default page stays.
   EXPECT_FALSE(window.userSelectTab(kTabControl, 0));
   EXPECT_EQ(visiblePages(shell.window()), (std::vector<bool>{false, false, false, false, true}));
@@ -112,6 +117,22 @@ INSTANTIATE_TEST_SUITE_P(Devices, Z3MStartUpTest,
                          testing::Values(Z3MDevice{"PrinterClass", 0x5311, "Actual USB"},
                                          Z3MDevice{"SerialEmulation", 0x5310, "Serial Emulate"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Z3MScenarioTest, ProbeThatTookTooLongIsRetried) {
+  shell.link.attach(0x045B, 0x5311);
+  shell.start();
+  shell.timers.fire(SearchWorkflow::kSearchTimer);  // connect
+  for (int second = 0; second < 4; ++second) shell.timers.fire(MainWindow::kSecondsTimer);
+  shell.timers.fire(SearchWorkflow::kSearchTimer);  // check: more than 3 seconds counted
+  EXPECT_EQ(shell.link.closeCount(), 1);
+  EXPECT_FALSE(shell.window().search().printerOnline);
+  EXPECT_EQ(shell.dialog().text(kDeviceLabel), "No device");
+  EXPECT_EQ(shell.dialog().text(kLinkTypeLabel), "USB type not found");
+  EXPECT_EQ(shell.window().search().searchState, 1);
+  shell.runSearch();
+  EXPECT_EQ(shell.link.openCount(), 2);
+  EXPECT_EQ(shell.dialog().text(kDeviceLabel), "Z3M-P");
+}
 
 TEST_F(Z3MScenarioTest, IdentityFillsThePanelLogsAndReadsTheMenu) {
   startOnline(0x5311, &printer);
