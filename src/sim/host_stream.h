@@ -13,7 +13,7 @@ namespace z3mq {
 struct HostItem {
   bool isPrintData = false;
   Message request{MessageKind::Legacy, {}};  // when !isPrintData
-  std::vector<std::uint8_t> printData;  // when isPrintData
+  std::vector<std::uint8_t> printData;       // when isPrintData
 };
 
 class HostStream {

@@ -19,7 +19,8 @@ void OutputQueue::appendShaped(std::vector<std::uint8_t> write, std::vector<SimW
     return;
   }
   for (std::size_t at = 0; at < write.size(); at += faults_.splitSize) {
-    const auto end = write.begin() + static_cast<long>(std::min(write.size(), at + faults_.splitSize));
+    const auto end =
+        write.begin() + static_cast<long>(std::min(write.size(), at + faults_.splitSize));
     out.emplace_back(write.begin() + static_cast<long>(at), end);
   }
 }

@@ -18,8 +18,7 @@ constexpr std::uint8_t kNoCodePageNumber = 8;
 
 // The index when its list has it, else `beyond`, a field value past the list's end.
 template <std::size_t N>
-std::uint8_t indexOr(const std::array<std::string_view, N>& items, int index,
-                     std::uint8_t beyond) {
+std::uint8_t indexOr(const std::array<std::string_view, N>& items, int index, std::uint8_t beyond) {
   return selectionIn(items, index) < 0 ? beyond : static_cast<std::uint8_t>(index);
 }
 
@@ -36,9 +35,8 @@ struct SettingItemValue {
 
 // Patterns travel as 1 to 3; 0 shows the first pattern, as no pattern cannot be shown.
 std::uint8_t buzzerPatternValue(int index) {
-  return selectionIn(kExternalBuzzerPatternItems, index) < 0
-             ? 0x00
-             : static_cast<std::uint8_t>(index + 1);
+  return selectionIn(kExternalBuzzerPatternItems, index) < 0 ? 0x00
+                                                             : static_cast<std::uint8_t>(index + 1);
 }
 
 }  // namespace

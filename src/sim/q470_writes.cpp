@@ -124,17 +124,15 @@ constexpr std::array kPrintSettingsWrites{
                            }},
     PrintSettingsWriteRule{FramedCode::WritePrintSpeed,
                            [](const PayloadReader& in, PrintSettings& s) {
-                             takeListed(kPrintingSpeedItems, digitValue(in.u8(0)),
-                                        s.printingSpeed);
+                             takeListed(kPrintingSpeedItems, digitValue(in.u8(0)), s.printingSpeed);
                            }},
     PrintSettingsWriteRule{FramedCode::WritePaperWidth,
                            [](const PayloadReader& in, PrintSettings& s) {
                              takeCoded(kPaperWidthCodes, in.u8(0), s.paperWidth);
                            }},
-    PrintSettingsWriteRule{FramedCode::WriteColumns,
-                           [](const PayloadReader& in, PrintSettings& s) {
-                             s.column = in.u8(0) == 0x01 ? 1 : 0;
-                           }},
+    PrintSettingsWriteRule{
+        FramedCode::WriteColumns,
+        [](const PayloadReader& in, PrintSettings& s) { s.column = in.u8(0) == 0x01 ? 1 : 0; }},
     PrintSettingsWriteRule{FramedCode::WriteCharacterSet,
                            [](const PayloadReader& in, PrintSettings& s) {
                              takeListed(kInternationalCharacterSetItems, in.u8(0),

@@ -91,8 +91,9 @@ std::vector<std::uint8_t> menuSwitchResponse(const MenuBlock& block) {
 }
 
 std::vector<std::uint8_t> setResponse(bool accepted) {
-  return ItemWriter(kLegacyMenuSubCode).byte(accepted ? kAck : kNak).packet(
-      kLegacySetResponseCommand);
+  return ItemWriter(kLegacyMenuSubCode)
+      .byte(accepted ? kAck : kNak)
+      .packet(kLegacySetResponseCommand);
 }
 
 std::vector<std::uint8_t> presenceResponse() {
