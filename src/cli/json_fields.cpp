@@ -52,8 +52,9 @@ int requireItem(const Json& object, std::string_view key, std::span<const std::s
                 const std::string& path) {
   const Json& value = requireField(object, key, path);
   if (value.is_null()) {
-    reject(path, key, "no item selected (the printer holds a value without one); choose one of " +
-                          quotedList(items));
+    reject(path, key,
+           "no item selected (the printer holds a value without one); choose one of " +
+               quotedList(items));
   }
   if (!value.is_string()) reject(path, key, "expected one of " + quotedList(items));
   const auto& text = value.get_ref<const std::string&>();
@@ -76,8 +77,8 @@ std::int32_t requireInt(const Json& object, std::string_view key, const std::str
   if (value.is_number_unsigned() && value.get<std::uint64_t>() <= std::uint64_t{kMax}) {
     return static_cast<std::int32_t>(value.get<std::uint64_t>());
   }
-  if (value.is_number_integer() && !value.is_number_unsigned() && value.get<std::int64_t>() >= kMin &&
-      value.get<std::int64_t>() <= kMax) {
+  if (value.is_number_integer() && !value.is_number_unsigned() &&
+      value.get<std::int64_t>() >= kMin && value.get<std::int64_t>() <= kMax) {
     return static_cast<std::int32_t>(value.get<std::int64_t>());
   }
   reject(path, key, "expected a whole number");

@@ -60,7 +60,8 @@ std::optional<PrinterTarget> chosenTarget(const Options& options) {
   std::optional<PrinterFamily> family;
   if (!options.family.empty()) family = familyOfKey(options.family);
   std::optional<LinkKind> link;
-  if (!options.link.empty()) link = options.link == "usb" ? LinkKind::ActualUsb : LinkKind::SerialEmulate;
+  if (!options.link.empty())
+    link = options.link == "usb" ? LinkKind::ActualUsb : LinkKind::SerialEmulate;
   return deviceTarget(options.device, family, link);
 }
 

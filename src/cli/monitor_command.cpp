@@ -26,9 +26,12 @@ std::string eventText(const DeviceEvent& event) {
 Json reportJson(const Message& message) {
   const auto report = parseAuxReport(message.bytes);
   if (!report) return Json{{"event", "report"}, {"valid", false}};
-  return Json{{"event", "report"},           {"valid", true},
-              {"hSize", report->hSize},       {"vSize", report->vSize},
-              {"otherInfo", report->otherInfo}, {"errorInfo", report->errorInfo}};
+  return Json{{"event", "report"},
+              {"valid", true},
+              {"hSize", report->hSize},
+              {"vSize", report->vSize},
+              {"otherInfo", report->otherInfo},
+              {"errorInfo", report->errorInfo}};
 }
 
 // The report's fields as the activity log shows them, without the notice line before them.

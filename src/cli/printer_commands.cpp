@@ -18,7 +18,7 @@ PrinterFamily familyOf(PrinterChannel& channel) {
 }
 
 // The information panel's lines for a Q470 printer.
-std::vector<std::string> q470IdentityLines(const Q470Identity& identity) {
+std::vector<std::string> q470IdentityLines(const Q470PrinterIdentity& identity) {
   const auto label = [](FramedCode code, const std::string& text) {
     return identityLabel(*findIdentityAnswer(code), text);
   };
@@ -98,7 +98,7 @@ SettingsToWrite settingsToWrite(const Json& document) {
 PrinterCommand infoCommand(std::chrono::milliseconds timeout) {
   return [timeout](PrinterChannel& channel) -> Outcome {
     if (familyOf(channel) == PrinterFamily::Q470) {
-      const Q470Identity identity = Q470Session(channel, timeout).identify();
+      const Q470PrinterIdentity identity = Q470Session(channel, timeout).identify();
       return {q470IdentityLines(identity), q470IdentityJson(identity)};
     }
     const PrinterInformation identity = Z3mSession(channel, timeout).identify();

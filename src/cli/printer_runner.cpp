@@ -71,7 +71,7 @@ PrinterReport runOnPrinter(const PrinterTarget* target, const RunSettings& setti
     report.code = ExitCode::NoPrinter;
     report.error = !diagnostics.empty() ? joined(diagnostics)
                    : target != nullptr  ? "cannot open " + target->path
-                                        : "no printer found (known USB ids: " + knownIdsText() + ")";
+                                       : "no printer found (known USB ids: " + knownIdsText() + ")";
     return report;
   }
   if (settings.trace != nullptr) {

@@ -49,10 +49,10 @@ const std::array<ListField, 20> kPrintingLists{{
     {"Autocut & Sound", "External buzzer pattern", kExternalBuzzerPatternItems,
      &PrintSettings::externalBuzzerPattern, true},
     {"Autocut & Sound", "Auto Cut mode", kAutoCutModeItems, &PrintSettings::autoCutMode, false},
-    {"Autocut & Sound", "Near Sensor Sound", kNearSensorSoundItems,
-     &PrintSettings::nearSensorSound, true},
-    {"Autocut & Sound", "Paper Saving Mode", kPaperSavingModeItems,
-     &PrintSettings::paperSavingMode, true},
+    {"Autocut & Sound", "Near Sensor Sound", kNearSensorSoundItems, &PrintSettings::nearSensorSound,
+     true},
+    {"Autocut & Sound", "Paper Saving Mode", kPaperSavingModeItems, &PrintSettings::paperSavingMode,
+     true},
     {kBlackMarkGroup, "Black Mark Mode", kBlackMarkModeItems, &PrintSettings::blackMarkMode, true},
 }};
 
@@ -187,7 +187,7 @@ void readNetwork(const Json& network, const std::string& path, Q470Document& doc
 
 }  // namespace
 
-Json q470IdentityJson(const Q470Identity& identity) {
+Json q470IdentityJson(const Q470PrinterIdentity& identity) {
   return Json{{"modelName", identity.modelName},
               {"firmwareVersion", identity.firmwareVersion},
               {"fontVersion", identity.fontVersion},

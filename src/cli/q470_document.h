@@ -10,25 +10,25 @@
 namespace z3mq {
 
 // What a Q470 printer says about itself, as the information panel shows it.
-struct Q470Identity {
+struct Q470PrinterIdentity {
   std::string modelName;
   std::string firmwareVersion;
   std::string fontVersion;
   std::string serialNumber;
   std::string capabilityCode;  // the second word of the firmware text: "USEW", ...
 
-  bool operator==(const Q470Identity&) const = default;
+  bool operator==(const Q470PrinterIdentity&) const = default;
 };
 
 // A Q470 settings document: identity, the printing page and the network groups it carries.
 struct Q470Document {
-  Q470Identity identity;
+  Q470PrinterIdentity identity;
   PrintSettings printing;
   NetworkSettings network;
   NetworkGroups networkGroups;
 };
 
-Json q470IdentityJson(const Q470Identity& identity);
+Json q470IdentityJson(const Q470PrinterIdentity& identity);
 
 // {"family": "q470", "identity": ..., "printing": ..., "network": ...}: lists as the item texts
 // of the pages, grouped and named as the pages show them.

@@ -21,7 +21,7 @@ std::string timeoutText(std::chrono::milliseconds timeout) {
   return std::to_string(timeout.count()) + " ms";
 }
 
-void applyIdentity(FramedCode code, const std::string& text, Q470Identity& identity) {
+void applyIdentity(FramedCode code, const std::string& text, Q470PrinterIdentity& identity) {
   switch (code) {
     case FramedCode::ReadModelName:
       identity.modelName = text;
@@ -149,7 +149,7 @@ void Q470Session::runChain(FramedRequest first, std::optional<FramedCode> last,
   }
 }
 
-Q470Identity Q470Session::identify() {
+Q470PrinterIdentity Q470Session::identify() {
   Q470Document document;
   runChain({FramedCode::ReadModelName, {}}, FramedCode::ReadSerialNumber, document);
   return document.identity;
@@ -163,7 +163,7 @@ Q470Document Q470Session::read() {
 
 std::string Q470Session::write(const Q470Document& document) {
   checkBeforeWriting(document);
-  const Q470Identity identity = identify();
+  const Q470PrinterIdentity identity = identify();
   requireNetworkGroups(document, identity.capabilityCode);
 
   std::vector<FramedRequest> requests = printSettingsWriteRequests(document.printing).requests;
@@ -186,8 +186,9 @@ std::string Q470Session::write(const Q470Document& document) {
   }
 
   const std::string summary = "wrote " + std::to_string(requests.size()) + " requests to " +
-                              identity.modelName + " SN " + identity.serialNumber + " (network: " +
-                              (network.empty() ? "none" : identity.capabilityCode) + ")";
+                              identity.modelName + " SN " + identity.serialNumber +
+                              " (network: " + (network.empty() ? "none" : identity.capabilityCode) +
+                              ")";
   if (!owed.empty()) {
     std::string missing;
     for (FramedCode code : owed) {
@@ -202,6 +203,5 @@ std::string Q470Session::write(const Q470Document& document) {
 void Q470Session::printSettingPage() {
   channel_.send(buildFrame(channel_.link().session().linkKind, printSettingPageRequest()), true);
 }
-
 
 }  // namespace z3mq

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <chrono>
-#include <string>
 #include <optional>
+#include <string>
 
 #include "cli/printer_channel.h"
 #include "cli/q470_document.h"
@@ -19,7 +19,7 @@ class Q470Session {
       : channel_(channel), timeout_(timeout) {}
 
   // Model name, firmware, font version and serial number: the identity part of the read chain.
-  Q470Identity identify();
+  Q470PrinterIdentity identify();
 
   // The whole read chain: identity, printing settings, then the network requests that the
   // capability code calls for, as the window reads with its network tab in view.

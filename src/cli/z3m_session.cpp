@@ -60,5 +60,4 @@ void Z3mSession::printSettingPage() {
   send(channel_, settingPageRequest());
 }
 
-
 }  // namespace z3mq
