@@ -1,0 +1,227 @@
+// The built client against a simulated printer on a pseudo-terminal.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "cli/client_process.h"
+#include "cli/json_fields.h"
+#include "cli/printer_commands.h"
+#include "cli/served_printer.h"
+#include "codec/text.h"
+#include "framed/codec/frame.h"
+#include "framed/codec/network_capability.h"
+#include "framed/codec/print_settings_encode.h"
+#include "legacy/codec/requests.h"
+
+namespace z3mq {
+namespace {
+
+using namespace z3mq::testing;
+using Bytes = std::vector<std::uint8_t>;
+
+SimOptions simOptions(PrinterFamily family, const std::string& firmware = "V1.00 USEW",
+                      LinkKind linkKind = LinkKind::SerialEmulate) {
+  SimOptions options;
+  options.family = family;
+  options.linkKind = linkKind;
+  options.q470.identity.firmwareVersion = firmware;
+  return options;
+}
+
+// Settings of a printer that has been set up by hand: far from what a fresh printer holds.
+SimOptions configuredOptions(PrinterFamily family, const std::string& firmware, LinkKind linkKind) {
+  SimOptions options = simOptions(family, firmware, linkKind);
+  PrintSettings& p = options.q470.printSettings;
+  p.codePage = 27;
+  p.baudRate = 5;
+  p.printDensity = 3;
+  p.paperWidth = 2;
+  p.paperSavingMode = 2;
+  p.externalBuzzerPattern = 1;
+  p.customSwitches[kSwitch1087] = true;
+  p.blackMarkMode = 1;
+  p.blackMarkLengthMm = 60;
+  p.blackMarkWidthMm = 4;
+  p.printAfterBlackMark = "-12";
+  p.cutAfterBlackMark = "10";
+  p.bmValue = "100";
+  NetworkSettings& n = options.q470.network;
+  n.ethernet.dhcpMode = kStaticIp;
+  n.ethernet.address = ipv4(10, 1, 2, 3);
+  n.wifi.ssid = "Lager";
+  n.wifi.password = "geheim123";
+  n.wifi.securityProtocol = 2;
+  n.bluetooth.deviceName = "Kasse";
+  n.bluetooth.pinCode = "4711";
+  options.z3m.menu = {0x3C, 0x38, 0x13, 0x4A, 0x55, 0x25, 0x29, 0x03, 0x81};
+  return options;
+}
+
+std::vector<std::string> deviceArguments(const ServedPrinter& printer, PrinterFamily family,
+                                         LinkKind linkKind = LinkKind::SerialEmulate) {
+  return {"--device",  printer.path(),
+          "--family",  family == PrinterFamily::Q470 ? "q470" : "z3m",
+          "--link",    linkKind == LinkKind::ActualUsb ? "usb" : "cdc",
+          "--settle",  "0",
+          "--timeout", "2000"};
+}
+
+std::vector<std::string> plus(std::vector<std::string> arguments,
+                              const std::vector<std::string>& more) {
+  arguments.insert(arguments.end(), more.begin(), more.end());
+  return arguments;
+}
+
+Bytes frames(LinkKind linkKind, const std::vector<FramedRequest>& requests) {
+  Bytes bytes;
+  for (const FramedRequest& request : requests) {
+    const Bytes frame = buildFrame(linkKind, request);
+    bytes.insert(bytes.end(), frame.begin(), frame.end());
+  }
+  return bytes;
+}
+
+const std::vector<FramedRequest> kIdentityRequests{{FramedCode::ReadModelName, {}},
+                                                   {FramedCode::ReadFirmwareVersion, {}},
+                                                   {FramedCode::ReadFontVersion, {}},
+                                                   {FramedCode::ReadSerialNumber, {}}};
+
+class ClientTest : public ::testing::Test {
+ protected:
+  std::string file(const std::string& name) { return (directory_ / name).string(); }
+
+  std::string writeFile(const std::string& name, const std::string& text) {
+    std::ofstream(file(name)) << text;
+    return file(name);
+  }
+
+  std::filesystem::path directory_ = [] {
+    char name[] = "/tmp/z3mq-client-XXXXXX";
+    return std::filesystem::path(::mkdtemp(name));
+  }();
+
+  void TearDown() override { std::filesystem::remove_all(directory_); }
+};
+
+struct ReadCase {
+  const char* name;
+  PrinterFamily family;
+  const char* firmware;
+  friend void PrintTo(const ReadCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class ClientRead : public ClientTest, public ::testing::WithParamInterface<ReadCase> {};
+
+TEST_P(ClientRead, InfoAndReadGiveWhatThePrinterHolds) {
+  const ReadCase& c = GetParam();
+  ServedPrinter printer(configuredOptions(c.family, c.firmware, LinkKind::SerialEmulate));
+
+  const ClientResult info = runClient(plus(deviceArguments(printer, c.family), {"--json", "info"}));
+  ASSERT_EQ(info.status, 0) << info.err;
+  const Json identity = Json::parse(info.out);
+  const ClientResult read = runClient(plus(deviceArguments(printer, c.family), {"read"}));
+  ASSERT_EQ(read.status, 0) << read.err;
+  const Json document = Json::parse(read.out);
+  EXPECT_EQ(document["identity"], identity);
+
+  const SettingsToWrite settings = settingsToWrite(document);
+  printer.inspect([&](const SimulatedPrinter& sim) {
+    if (c.family == PrinterFamily::Z3M) {
+      EXPECT_EQ(identity["serialNumber"], sim.z3m().identity.serialNumber);
+      EXPECT_EQ(settings.z3m, decodeMenuBlock(sim.z3m().menu));
+      return;
+    }
+    const std::string code = identity["capabilityCode"];
+    EXPECT_EQ(identity["serialNumber"], sim.q470().identity.serialNumber);
+    EXPECT_EQ(code, std::string(c.firmware).substr(6));
+    EXPECT_EQ(settings.q470.networkGroups, networkGroupsOf(code));
+    EXPECT_EQ(printSettingsWriteRequests(settings.q470.printing).requests,
+              printSettingsWriteRequests(sim.q470().printSettings).requests);
+    EXPECT_EQ(networkWriteRequests(code, settings.q470.network),
+              networkWriteRequests(code, sim.q470().network));
+  });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Printers, ClientRead,
+    ::testing::Values(ReadCase{"Q470Ethernet", PrinterFamily::Q470, "V1.00 USE"},
+                      ReadCase{"Q470EthernetWifi", PrinterFamily::Q470, "V1.00 USEW"},
+                      ReadCase{"Q470EthernetBluetooth", PrinterFamily::Q470, "V1.00 USEB"},
+                      ReadCase{"Q470Wifi", PrinterFamily::Q470, "V1.00 USSW"},
+                      ReadCase{"Q470Bluetooth", PrinterFamily::Q470, "V1.00 USSB"},
+                      ReadCase{"Q470NoNetwork", PrinterFamily::Q470, "V1.00 USS"},
+                      ReadCase{"Z3m", PrinterFamily::Z3M, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct RoundTripCase {
+  const char* name;
+  PrinterFamily family;
+  const char* firmware;
+  LinkKind linkKind;
+  friend void PrintTo(const RoundTripCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class ClientRoundTrip : public ClientTest, public ::testing::WithParamInterface<RoundTripCase> {};
+
+// Settings saved from one printer and written to the next: the second printer gets exactly
+// the window's requests and ends up holding the first one's settings.
+TEST_P(ClientRoundTrip, WritesTheWindowsBytesToTheNextPrinter) {
+  const RoundTripCase& c = GetParam();
+  ServedPrinter source(configuredOptions(c.family, c.firmware, c.linkKind));
+  ServedPrinter target(simOptions(c.family, c.firmware, c.linkKind));
+  const std::string saved = file("settings.json");
+
+  const ClientResult read =
+      runClient(plus(deviceArguments(source, c.family, c.linkKind), {"read", "-o", saved}));
+  ASSERT_EQ(read.status, 0) << read.err;
+  const ClientResult write =
+      runClient(plus(deviceArguments(target, c.family, c.linkKind), {"write", saved}));
+  ASSERT_EQ(write.status, 0) << write.err;
+
+  Bytes expected;
+  source.inspect([&](const SimulatedPrinter& sim) {
+    if (c.family == PrinterFamily::Z3M) {
+      expected = menuWriteRequest(sim.z3m().menu).bytes;
+      const Bytes reset = resetRequest().bytes;
+      expected.insert(expected.end(), reset.begin(), reset.end());
+      return;
+    }
+    std::vector<FramedRequest> requests = kIdentityRequests;
+    for (const FramedRequest& request :
+         printSettingsWriteRequests(sim.q470().printSettings).requests) {
+      requests.push_back(request);
+    }
+    const std::string code = std::string(c.firmware).substr(6);
+    for (const FramedRequest& request : networkWriteRequests(code, sim.q470().network)) {
+      requests.push_back(request);
+    }
+    expected = frames(c.linkKind, requests);
+  });
+  EXPECT_TRUE(target.waitForBytes(expected.size()));
+  EXPECT_EQ(target.received(), expected);
+  if (c.family == PrinterFamily::Z3M) {
+    EXPECT_EQ(write.out, "The MENU setting completed successfully.\nReset Printer Device\n");
+    source.inspect([&](const SimulatedPrinter& from) {
+      target.inspect(
+          [&](const SimulatedPrinter& to) { EXPECT_EQ(to.z3m().menu, from.z3m().menu); });
+    });
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Printers, ClientRoundTrip,
+    ::testing::Values(RoundTripCase{"Q470EthernetWifiCdc", PrinterFamily::Q470, "V1.00 USEW",
+                                    LinkKind::SerialEmulate},
+                      RoundTripCase{"Q470BluetoothPrinterClass", PrinterFamily::Q470, "V1.00 USSB",
+                                    LinkKind::ActualUsb},
+                      RoundTripCase{"Z3mCdc", PrinterFamily::Z3M, "", LinkKind::SerialEmulate}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace z3mq
