@@ -4,6 +4,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -13,6 +14,7 @@
 #include "cli/json_fields.h"
 #include "cli/printer_commands.h"
 #include "cli/served_printer.h"
+#include "cli/z3m_document.h"
 #include "codec/text.h"
 #include "framed/codec/frame.h"
 #include "framed/codec/network_capability.h"
@@ -222,6 +224,248 @@ INSTANTIATE_TEST_SUITE_P(
                                     LinkKind::ActualUsb},
                       RoundTripCase{"Z3mCdc", PrinterFamily::Z3M, "", LinkKind::SerialEmulate}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A valid document for every group, then changed by a row.
+Json q470Document() {
+  Q470Document document;
+  document.networkGroups = {true, true, true};
+  return q470DocumentJson(document);
+}
+
+enum class Sent { Nothing, IdentityOnly, Something };
+
+struct FailureCase {
+  const char* name;
+  PrinterFamily family;
+  void (*fault)(SimOptions&);
+  std::string (*document)();  // the settings file for write, or nullptr
+  std::vector<std::string> command;
+  int status;
+  const char* message;  // part of stderr
+  Sent sent;
+  friend void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class ClientFailure : public ClientTest, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(ClientFailure, EndsWithItsExitCodeAndMessage) {
+  const FailureCase& c = GetParam();
+  SimOptions options = simOptions(c.family);
+  if (c.fault != nullptr) c.fault(options);
+  ServedPrinter printer(options);
+  std::vector<std::string> arguments =
+      plus(deviceArguments(printer, c.family), {"--timeout", "300"});
+  arguments.erase(arguments.begin() + 8, arguments.begin() + 10);  // the default timeout
+  arguments = plus(arguments, c.command);
+  if (c.document != nullptr) arguments.push_back(writeFile("settings.json", c.document()));
+
+  const ClientResult result = runClient(arguments);
+  EXPECT_EQ(result.status, c.status) << result.err;
+  EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+  switch (c.sent) {
+    case Sent::Nothing:
+      EXPECT_TRUE(printer.received().empty());
+      break;
+    case Sent::IdentityOnly:
+      EXPECT_EQ(printer.received(), frames(LinkKind::SerialEmulate, kIdentityRequests));
+      break;
+    case Sent::Something:
+      EXPECT_FALSE(printer.received().empty());
+      break;
+  }
+}
+
+std::string changed(Json document, const char* pointer, Json value) {
+  document[Json::json_pointer(pointer)] = std::move(value);
+  return document.dump(2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ClientFailure,
+    ::testing::Values(
+        FailureCase{"SilentQ470",
+                    PrinterFamily::Q470,
+                    [](SimOptions& o) { o.faults.muteAll = true; },
+                    nullptr,
+                    {"info"},
+                    1,
+                    "no answer to ReadModelName within 300 ms",
+                    Sent::Something},
+        FailureCase{"SilentZ3m",
+                    PrinterFamily::Z3M,
+                    [](SimOptions& o) { o.faults.muteAll = true; },
+                    nullptr,
+                    {"read"},
+                    1,
+                    "no answer to the information request within 300 ms",
+                    Sent::Something},
+        FailureCase{"ChainStopsHalfway",
+                    PrinterFamily::Q470,
+                    [](SimOptions& o) { o.faults.mutedCodes.insert(FramedCode::ReadBlackMark); },
+                    nullptr,
+                    {"read"},
+                    1,
+                    "no answer to ReadBlackMark",
+                    Sent::Something},
+        FailureCase{"MissingAcknowledgement",
+                    PrinterFamily::Q470,
+                    [](SimOptions& o) { o.faults.mutedCodes.insert(FramedCode::WriteBaudRate); },
+                    [] { return q470Document().dump(); },
+                    {"write"},
+                    1,
+                    "no acknowledgement within 300 ms of WriteBaudRate",
+                    Sent::Something},
+        FailureCase{"Z3mRefusesTheWrite",
+                    PrinterFamily::Z3M,
+                    [](SimOptions& o) { o.faults.refuseWrites = true; },
+                    [] {
+                      Z3mDocument document;
+                      document.menu = defaultMenuSelections();
+                      return z3mDocumentJson(document).dump();
+                    },
+                    {"write"},
+                    1,
+                    "Failed to write!!",
+                    Sent::Something},
+        FailureCase{"UnknownCommand",
+                    PrinterFamily::Q470,
+                    nullptr,
+                    nullptr,
+                    {"erase"},
+                    2,
+                    "subcommand",
+                    Sent::Nothing},
+        FailureCase{"CorruptFile",
+                    PrinterFamily::Q470,
+                    nullptr,
+                    [] { return std::string("{\"family\": \"q470\", \"printing\": {"); },
+                    {"write"},
+                    2,
+                    "not a JSON document",
+                    Sent::Nothing},
+        FailureCase{"OtherFamily",
+                    PrinterFamily::Q470,
+                    nullptr,
+                    [] {
+                      Z3mDocument document;
+                      document.menu = defaultMenuSelections();
+                      return z3mDocumentJson(document).dump();
+                    },
+                    {"write"},
+                    2,
+                    "family: the settings are for a z3m printer",
+                    Sent::Nothing},
+        FailureCase{
+            "UnknownItem",
+            PrinterFamily::Q470,
+            nullptr,
+            [] { return changed(q470Document(), "/printing/Serial Settings/Baudrate", "1"); },
+            {"write"},
+            2,
+            "printing.Serial Settings.Baudrate: unknown item \"1\"",
+            Sent::Nothing},
+        FailureCase{"BlackMarkOutOfRange",
+                    PrinterFamily::Q470,
+                    nullptr,
+                    [] {
+                      Json document = q470Document();
+                      document["printing"]["Black Mark"]["Black Mark Mode"] = "Enable";
+                      document["printing"]["Black Mark"]["Black Mark Length"] = 49;
+                      return document.dump();
+                    },
+                    {"write"},
+                    3,
+                    "Check the range 50 ~ 500mm",
+                    Sent::Nothing},
+        FailureCase{
+            "ShortPassword",
+            PrinterFamily::Q470,
+            nullptr,
+            [] { return changed(q470Document(), "/network/WIFI Info/Password", "1234567"); },
+            {"write"},
+            3,
+            "Please check the number of characters in the Password",
+            Sent::Nothing},
+        FailureCase{"GroupThePrinterHasIsMissing",
+                    PrinterFamily::Q470,
+                    nullptr,
+                    [] {
+                      Json document = q470Document();
+                      document["network"].erase("WIFI Info");
+                      return document.dump();
+                    },
+                    {"write"},
+                    2,
+                    "network.WIFI Info: missing; this printer (USEW) has it",
+                    Sent::IdentityOnly}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ClientTest, APrinterThatCannotBeOpenedEndsWithExitCode4) {
+  const ClientResult missing =
+      runClient({"--device", file("ttyACM9"), "--family", "q470", "--settle", "0", "info"});
+  EXPECT_EQ(missing.status, 4);
+  EXPECT_NE(missing.err.find("No such file or directory"), std::string::npos) << missing.err;
+
+  ServedPrinter printer(simOptions(PrinterFamily::Q470));
+  const UniqueFd holder(::open(printer.path().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC));
+  ASSERT_EQ(::flock(holder.get(), LOCK_EX | LOCK_NB), 0);
+  const ClientResult busy =
+      runClient(plus(deviceArguments(printer, PrinterFamily::Q470), {"info"}));
+  EXPECT_EQ(busy.status, 4);
+  EXPECT_NE(busy.err.find("in use by another program"), std::string::npos) << busy.err;
+  EXPECT_TRUE(printer.received().empty());
+}
+
+TEST_F(ClientTest, WithoutDiscoveredPrinterEndsWithExitCode4) {
+  const ClientResult result = runClient({"--settle", "0", "info"});
+  if (result.status == 0) GTEST_SKIP() << "a real printer is attached";
+  EXPECT_EQ(result.status, 4);
+  EXPECT_NE(result.err.find("no printer found"), std::string::npos) << result.err;
+}
+
+class ClientPrint : public ClientTest, public ::testing::WithParamInterface<PrinterFamily> {};
+
+TEST_P(ClientPrint, PrintsTheTestLineAndTheSettingPage) {
+  ServedPrinter printer(simOptions(GetParam()));
+  const ClientResult ascii = runClient(plus(deviceArguments(printer, GetParam()), {"print-ascii"}));
+  EXPECT_EQ(ascii.status, 0) << ascii.err;
+  const auto line = asciiTestLine();
+  EXPECT_TRUE(printer.waitUntil([&](const SimulatedPrinter& sim) {
+    return std::equal(line.begin(), line.end(), sim.printedOutput().begin(),
+                      sim.printedOutput().end());
+  }));
+  const ClientResult page =
+      runClient(plus(deviceArguments(printer, GetParam()), {"print-setting-page"}));
+  EXPECT_EQ(page.status, 0) << page.err;
+  EXPECT_TRUE(printer.waitUntil([](const SimulatedPrinter& sim) {
+    return std::any_of(sim.events().begin(), sim.events().end(), [](const SimEvent& event) {
+      return event.kind == SimEventKind::SettingPagePrinted;
+    });
+  }));
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, ClientPrint,
+                         ::testing::Values(PrinterFamily::Q470, PrinterFamily::Z3M),
+                         [](const auto& info) {
+                           return info.param == PrinterFamily::Q470 ? "Q470" : "Z3m";
+                         });
+
+TEST_F(ClientTest, TraceNamesAndDecodesEveryMessage) {
+  ServedPrinter printer(simOptions(PrinterFamily::Q470, "V1.00 USEW"));
+  const std::string trace = file("trace.txt");
+  const ClientResult result =
+      runClient(plus(deviceArguments(printer, PrinterFamily::Q470), {"--trace", trace, "info"}));
+  ASSERT_EQ(result.status, 0) << result.err;
+  std::ifstream in(trace);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  for (const char* expected :
+       {"--> ReadModelName (0103)\n", "13 bytes: 1B 1B 45 02 02 01 03 00 00 00 00 0D BF\n",
+        "<-- ReadModelName (0103) answer: \"Q470\"\n",
+        "<-- ReadFirmwareVersion (0102) answer: \"V1.00 USEW\"\n",
+        "--> ReadSerialNumber (0101)\n"}) {
+    EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
+  }
+}
 
 }  // namespace
 }  // namespace z3mq
