@@ -20,6 +20,7 @@
 #include "framed/codec/network_capability.h"
 #include "framed/codec/print_settings_encode.h"
 #include "legacy/codec/requests.h"
+#include "sim/q470_settings_cases.h"
 
 namespace z3mq {
 namespace {
@@ -39,20 +40,7 @@ SimOptions simOptions(PrinterFamily family, const std::string& firmware = "V1.00
 // Settings of a printer that has been set up by hand: far from what a fresh printer holds.
 SimOptions configuredOptions(PrinterFamily family, const std::string& firmware, LinkKind linkKind) {
   SimOptions options = simOptions(family, firmware, linkKind);
-  PrintSettings& p = options.q470.printSettings;
-  p.codePage = 27;
-  p.baudRate = 5;
-  p.printDensity = 3;
-  p.paperWidth = 2;
-  p.paperSavingMode = 2;
-  p.externalBuzzerPattern = 1;
-  p.customSwitches[kSwitch1087] = true;
-  p.blackMarkMode = 1;
-  p.blackMarkLengthMm = 60;
-  p.blackMarkWidthMm = 4;
-  p.printAfterBlackMark = "-12";
-  p.cutAfterBlackMark = "10";
-  p.bmValue = "100";
+  options.q470.printSettings = test::everyValueAtItsLimit();
   NetworkSettings& n = options.q470.network;
   n.ethernet.dhcpMode = kStaticIp;
   n.ethernet.address = ipv4(10, 1, 2, 3);
@@ -232,6 +220,12 @@ Json q470Document() {
   return q470DocumentJson(document);
 }
 
+std::string z3mDocument() {
+  Z3mDocument document;
+  document.menu = defaultMenuSelections();
+  return z3mDocumentJson(document).dump();
+}
+
 enum class Sent { Nothing, IdentityOnly, Something };
 
 struct FailureCase {
@@ -318,11 +312,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"Z3mRefusesTheWrite",
                     PrinterFamily::Z3M,
                     [](SimOptions& o) { o.faults.refuseWrites = true; },
-                    [] {
-                      Z3mDocument document;
-                      document.menu = defaultMenuSelections();
-                      return z3mDocumentJson(document).dump();
-                    },
+                    z3mDocument,
                     {"write"},
                     1,
                     "Failed to write!!",
@@ -346,11 +336,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"OtherFamily",
                     PrinterFamily::Q470,
                     nullptr,
-                    [] {
-                      Z3mDocument document;
-                      document.menu = defaultMenuSelections();
-                      return z3mDocumentJson(document).dump();
-                    },
+                    z3mDocument,
                     {"write"},
                     2,
                     "family: the settings are for a z3m printer",

@@ -8,6 +8,7 @@
 #include "cli/z3m_document.h"
 #include "framed/codec/network_capability.h"
 #include "framed/codec/print_settings_encode.h"
+#include "sim/q470_settings_cases.h"
 
 namespace z3mq {
 namespace {
@@ -15,32 +16,7 @@ namespace {
 // A printing page and network groups far from the start values, every group present.
 Q470Document sampleQ470() {
   Q470Document document;
-  PrintSettings& p = document.printing;
-  p.codePageType = 1;
-  p.codePage = 27;  // "Page 51 PC1251", printer number 6
-  p.multiLanguageFont = 4;
-  p.internationalCharacterSet = 17;
-  p.baudRate = 5;
-  p.parity = 2;
-  p.handshaking = 1;
-  p.printingSpeed = 1;
-  p.paperWidth = 2;
-  p.column = 0;
-  p.printDensity = 3;
-  p.usbMode = 1;
-  p.handshakingOperation = 1;
-  p.errorSound = 2;
-  p.printFinishSound = 1;
-  p.externalBuzzerPattern = 2;
-  p.nearSensorSound = 1;
-  p.paperSavingMode = 3;
-  p.customSwitches[kSwitch1086] = true;
-  p.blackMarkMode = 1;
-  p.blackMarkLengthMm = 50;
-  p.blackMarkWidthMm = 3;
-  p.printAfterBlackMark = "-12";
-  p.cutAfterBlackMark = "-23";
-  p.bmValue = "30";
+  document.printing = test::everyValueAtItsLimit();
   NetworkSettings& n = document.network;
   n.ethernet = {kStaticIp, ipv4(10, 0, 0, 7), ipv4(10, 0, 0, 1), ipv4(255, 255, 0, 0), "MAC"};
   n.wifi.ip = {0, ipv4(172, 16, 1, 2), ipv4(172, 16, 1, 1), ipv4(255, 255, 255, 128), "MAC"};
@@ -58,10 +34,11 @@ Q470Document sampleQ470() {
 TEST(Q470Document, ShowsTheItemTextsOfThePages) {
   const Json json = q470DocumentJson(sampleQ470());
   EXPECT_EQ(json["family"], "q470");
-  EXPECT_EQ(json["printing"]["Font system"]["Codepage"], "Page 51 PC1251");
-  EXPECT_EQ(json["printing"]["Serial Settings"]["Baudrate"], "115200");
-  EXPECT_EQ(json["printing"]["Printing system"]["Print density"], "Level4 [100%]");
+  EXPECT_EQ(json["printing"]["Font system"]["Codepage"], "Page 61 Armenia");
+  EXPECT_EQ(json["printing"]["Serial Settings"]["Baudrate"], "921600");
+  EXPECT_EQ(json["printing"]["Printing system"]["Print density"], "Level8 [120%]");
   EXPECT_EQ(json["printing"]["Black Mark"]["Print After Black Mark"], -12);
+  EXPECT_EQ(json["printing"]["Black Mark"]["BM Value"], 210);
   EXPECT_EQ(json["printing"]["Customized Settings"]["1086"], true);
   EXPECT_EQ(json["network"]["Ethernet Info"]["IP Address"], "10.0.0.7");
   EXPECT_EQ(json["network"]["Ethernet Info"]["DHCP mode"], "Static IP");
