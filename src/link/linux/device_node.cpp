@@ -10,11 +10,15 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <thread>
 
 namespace z3mq {
 namespace {
 
 constexpr std::chrono::milliseconds kWriteTimeout{1000};
+// A printer that has stopped taking data must not hold up closing for longer than this.
+constexpr std::chrono::milliseconds kDrainTimeout{1000};
+constexpr std::chrono::milliseconds kDrainPoll{2};
 
 std::string reasonText(int error) {
   return std::strerror(error);
@@ -85,7 +89,16 @@ bool writeWhole(int fd, std::span<const std::uint8_t> bytes) {
 }
 
 void discardTtyQueues(int fd) {
-  if (::isatty(fd)) ::tcflush(fd, TCIOFLUSH);
+  if (!::isatty(fd)) return;
+  // What was written is the printer's (a test line, a reset): it gets a bounded while to leave.
+  // Discarding it at once would also drop what a pseudo-terminal's other end has not read yet.
+  const auto deadline = std::chrono::steady_clock::now() + kDrainTimeout;
+  int queued = 0;
+  while (::ioctl(fd, TIOCOUTQ, &queued) == 0 && queued > 0 &&
+         std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(kDrainPoll);
+  }
+  ::tcflush(fd, queued > 0 ? TCIOFLUSH : TCIFLUSH);
 }
 
 }  // namespace z3mq

@@ -20,7 +20,8 @@ UniqueFd openPrinterNode(const std::string& path, const Diagnostics& diagnostics
 // queue for at most kWriteTimeout. Returns whether every byte was written.
 bool writeWhole(int fd, std::span<const std::uint8_t> bytes);
 
-// Discards what a tty still holds in either direction, so that closing it never waits for a
+// Before closing a tty: lets written output leave for a bounded while, then discards what the tty
+// still holds (output only when it did not leave in time), so that closing never waits for a
 // printer that has stopped taking data.
 void discardTtyQueues(int fd);
 
