@@ -12,8 +12,11 @@ namespace {
 
 using namespace network_page;
 
-// Wide enough for "Security protocol", the longest label.
-constexpr int kLabelWidth = 70;
+// Label columns wide enough for the longest label of each group: "Device Address" in the
+// Ethernet and Bluetooth groups, "Security protocol" in the Wi-Fi group. The narrower one leaves
+// the hardware address texts their room.
+constexpr int kLabelWidth = 58;
+constexpr int kWifiLabelWidth = 70;
 
 ControlTemplate list(int id, std::vector<std::string> items) {
   return {.id = id, .kind = ControlKind::DropDownList, .items = std::move(items)};
@@ -45,7 +48,7 @@ void ethernet(std::vector<ControlTemplate>& c) {
 
 void wifi(std::vector<ControlTemplate>& c) {
   RowLayout rows(c, addGroupBox(c, "WIFI Info", {165, 8, 259, 169}), RowLayout::Label::Left,
-                 kLabelWidth);
+                 kWifiLabelWidth);
   rows.row("Mode", list(kWifiMode, itemsOf(kWifiModeItems)));
   rows.row("SSID", centredEdit(kSsid));
   rows.row("Password", centredEdit(kPassword));
