@@ -45,7 +45,7 @@ std::vector<FramedCode> Q470Harness::answerRequests() {
     // A copy: handling the answer writes further requests.
     const std::vector<std::uint8_t> request = link.writes()[answered_++];
     if (const auto answer = printer.answer(request, link.session().linkKind)) {
-      family.handleAnswer(*answer);
+      family.onFramedAnswer(*answer);
     }
   }
   return writtenCodes(from);

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "framed/q470_family.h"
+#include "framed/q470_controller.h"
 #include "framed/q470_window.h"
 #include "framed/recording_link.h"
 #include "framed/scripted_q470_printer.h"
@@ -65,7 +65,7 @@ class Q470Harness {
   ScriptedQ470Printer printer;
   TestQ470Window window;
   RecordingMessageBoxes messageBoxes;
-  Q470Family family;
+  Q470Controller family;
 
  private:
   std::size_t answered_ = 0;

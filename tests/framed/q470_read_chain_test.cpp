@@ -112,7 +112,7 @@ TEST_P(Q470NetworkChain, SelectingTheNetworkTabRunsTheChainOfTheCapabilityCode) 
   h.family.read();
   h.answerRequests();
   h.window.main().setCurrentTab(test::TestQ470Window::kTabs, 1);
-  h.family.networkPage().applyNetworkCapability();
+  h.family.applyNetworkCapability();
   EXPECT_EQ(h.answerRequests(), GetParam().networkRequests);
 }
 
@@ -146,7 +146,7 @@ TEST_P(Q470NetworkChain, NetworkTabCurrentDuringReadRunsTheSameChainAfterBlackMa
 TEST(Q470Read, BluetoothAnswersFillTheBluetoothGroup) {
   test::Q470Harness h;
   h.link.session().capabilityCode = "USSB";
-  h.family.networkPage().applyNetworkCapability();
+  h.family.applyNetworkCapability();
   h.answerRequests();
   using namespace network_page;
   const Dialog& page = h.family.networkPage().dialog();
@@ -162,7 +162,7 @@ TEST(Q470Read, DeviceNameAnswerOutOfBoundsRunsTheLengthCheck) {
   h.printer.setAnswer(FC::ReadBluetoothSettings,
                       test::ScriptedQ470Printer::countedTexts({}, std::string(21, 'N'), "12"));
   h.link.session().capabilityCode = "USSB";
-  h.family.networkPage().applyNetworkCapability();
+  h.family.applyNetworkCapability();
   h.answerRequests();
   // The name is checked as it arrives, before the PIN code of the same answer is shown.
   EXPECT_EQ(h.messageBoxes.texts(),
@@ -209,9 +209,9 @@ TEST(Q470Read, AcknowledgementsAndUnknownCodesChangeNothing) {
   test::Q470Harness h;
   const PrintSettings before = h.family.printSettingsPage().values();
   for (const std::uint16_t code : {0x0202, 0x021E, 0x0224, 0x0228, 0x0150, 0xFFFF}) {
-    h.family.handleAnswer(buildFrame(LinkKind::SerialEmulate, code, hex("01 02 03")));
+    h.family.onFramedAnswer(buildFrame(LinkKind::SerialEmulate, code, hex("01 02 03")));
   }
-  h.family.handleAnswer(hex("1B 1B 45 02 02 01"));  // not even a header
+  h.family.onFramedAnswer(hex("1B 1B 45 02 02 01"));  // not even a header
   EXPECT_TRUE(h.link.writes().empty());
   EXPECT_EQ(h.family.printSettingsPage().values(), before);
   EXPECT_EQ(h.window.main().text(1242), "Model Name:");

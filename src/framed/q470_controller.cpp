@@ -1,4 +1,4 @@
-#include "framed/q470_family.h"
+#include "framed/q470_controller.h"
 
 #include <string>
 
@@ -20,7 +20,7 @@ void sendAll(Link& link, const std::vector<FramedRequest>& requests) {
 
 }  // namespace
 
-Q470Family::Q470Family(Link& link, Q470Window& window, MessageBoxService& messageBoxes)
+Q470Controller::Q470Controller(Link& link, Q470Window& window, MessageBoxService& messageBoxes)
     : link_(link),
       window_(window),
       messageBoxes_(messageBoxes),
@@ -28,11 +28,11 @@ Q470Family::Q470Family(Link& link, Q470Window& window, MessageBoxService& messag
       networkPage_(link, messageBoxes),
       answers_(link, window, printPage_, networkPage_) {}
 
-void Q470Family::read() {
+void Q470Controller::read() {
   sendFramedRequest(link_, {FramedCode::ReadModelName, {}});
 }
 
-void Q470Family::write(int currentTab) {
+void Q470Controller::write(int currentTab) {
   if (currentTab == kPrintSettingsTab) {
     writePrintSettings();
   } else {
@@ -40,7 +40,7 @@ void Q470Family::write(int currentTab) {
   }
 }
 
-void Q470Family::writePrintSettings() {
+void Q470Controller::writePrintSettings() {
   const PrintSettings settings = printPage_.values();
   if (const auto failure = blackMarkCheckFailure(settings)) {
     messageBoxes_.show(std::string(*failure));
@@ -53,7 +53,7 @@ void Q470Family::writePrintSettings() {
   sendAll(link_, write.requests);
 }
 
-void Q470Family::writeNetworkSettings() {
+void Q470Controller::writeNetworkSettings() {
   const NetworkSettings settings = networkPage_.values();
   if (const auto failure = firstNetworkLengthFailure(settings)) {
     messageBoxes_.show(std::string(*failure));

@@ -14,11 +14,11 @@ namespace z3mq {
 
 // Everything of family Q470 that the main window drives: its two pages, READ, WRITE and the
 // handling of framed answers. Runs on the UI thread.
-class Q470Family {
+class Q470Controller {
  public:
-  Q470Family(Link& link, Q470Window& window, MessageBoxService& messageBoxes);
-  Q470Family(const Q470Family&) = delete;
-  Q470Family& operator=(const Q470Family&) = delete;
+  Q470Controller(Link& link, Q470Window& window, MessageBoxService& messageBoxes);
+  Q470Controller(const Q470Controller&) = delete;
+  Q470Controller& operator=(const Q470Controller&) = delete;
 
   PrintSettingsPage& printSettingsPage() { return printPage_; }
   NetworkPage& networkPage() { return networkPage_; }
@@ -32,7 +32,10 @@ class Q470Family {
   void write(int currentTab);
 
   // One complete framed answer.
-  void handleAnswer(std::span<const std::uint8_t> frame) { answers_.handle(frame); }
+  void onFramedAnswer(std::span<const std::uint8_t> frame) { answers_.handle(frame); }
+
+  // Tab item 1 became current: enable the network groups and ask for their settings.
+  void applyNetworkCapability() { networkPage_.applyNetworkCapability(); }
 
  private:
   void writePrintSettings();
