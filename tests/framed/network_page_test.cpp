@@ -8,7 +8,7 @@
 #include "framed/codec/network_capability.h"
 #include "framed/network_page_ids.h"
 #include "framed/page_fields.h"
-#include "framed/recording_link.h"
+#include "support/fake_link.h"
 #include "ui/headless/recording_message_boxes.h"
 
 namespace z3mq {
@@ -31,7 +31,10 @@ const std::vector<int> kBluetoothGroup{kDeviceName, kPinCode};
 
 class NetworkPageTest : public testing::Test {
  protected:
-  NetworkPageTest() { link.open(); }
+  NetworkPageTest() {
+    link.attach(0x28E9, 0x018A);
+    link.open();
+  }
 
   std::vector<FramedCode> writtenCodes() const {
     std::vector<FramedCode> codes;
@@ -39,7 +42,7 @@ class NetworkPageTest : public testing::Test {
     return codes;
   }
 
-  test::RecordingLink link;
+  FakeLink link;
   RecordingMessageBoxes boxes;
   NetworkPage page{link, boxes};
   Dialog& d = page.dialog();
@@ -87,8 +90,9 @@ TEST_P(NetworkCapability, EnablesTheNamedGroupsAndAsksForTheirSettingsEachTime) 
     if (c.request.empty()) {
       EXPECT_TRUE(link.writes().empty());
     } else {
-      ASSERT_EQ(link.writes().size(), 1u);
-      const auto frame = readFrame(link.writes()[0]);
+      const auto writes = link.writes();
+      ASSERT_EQ(writes.size(), 1u);
+      const auto frame = readFrame(writes[0]);
       std::vector<std::uint8_t> sent{static_cast<std::uint8_t>(static_cast<int>(frame->code) >> 8),
                                      static_cast<std::uint8_t>(frame->code)};
       sent.insert(sent.end(), frame->payload.begin(), frame->payload.end());

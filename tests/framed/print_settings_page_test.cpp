@@ -10,7 +10,7 @@
 #include "framed/hex.h"
 #include "framed/page_fields.h"
 #include "framed/print_settings_page_ids.h"
-#include "framed/recording_link.h"
+#include "support/fake_link.h"
 #include "ui/dialog_observer.h"
 #include "ui/headless/recording_message_boxes.h"
 
@@ -22,9 +22,12 @@ using test::hex;
 
 class PrintSettingsPageTest : public testing::Test {
  protected:
-  PrintSettingsPageTest() { link.open(); }
+  PrintSettingsPageTest() {
+    link.attach(0x28E9, 0x018A);
+    link.open();
+  }
 
-  test::RecordingLink link;
+  FakeLink link;
   RecordingMessageBoxes boxes;
   PrintSettingsPage page{link, boxes};
   Dialog& d = page.dialog();
@@ -171,7 +174,7 @@ TEST_F(PrintSettingsPageTest, RejectedIntegerIsFocusedAndSelectedThenLaterFields
 TEST_F(PrintSettingsPageTest, PrintAsciiWritesTheTestLineOnlyWhileOpen) {
   ASSERT_TRUE(d.userClick(kPrintAsciiButton));
   ASSERT_EQ(link.writes().size(), 1u);
-  const std::vector<std::uint8_t>& line = link.writes()[0];
+  const std::vector<std::uint8_t> line = link.writes()[0];
   ASSERT_EQ(line.size(), 95u);
   EXPECT_EQ(line.front(), 0x21);
   EXPECT_EQ(std::vector(line.end() - 3, line.end()), hex("7D 7E 0A"));
@@ -187,7 +190,7 @@ TEST_F(PrintSettingsPageTest, PrintAsciiWritesTheTestLineOnlyWhileOpen) {
 TEST_F(PrintSettingsPageTest, PrintSettingPageSendsItsFrame) {
   ASSERT_TRUE(d.userClick(kPrintSettingPageButton));
   ASSERT_EQ(link.writes().size(), 1u);
-  const std::vector<std::uint8_t>& frame = link.writes()[0];
+  const std::vector<std::uint8_t> frame = link.writes()[0];
   ASSERT_EQ(frame.size(), 16u);
   EXPECT_EQ(std::vector(frame.begin() + 4, frame.begin() + 11), hex("02 02 28 03 00 00 00"));
   EXPECT_EQ(std::vector(frame.begin() + 13, frame.begin() + 15), hex("54 12"));

@@ -31,30 +31,35 @@ void TestQ470Window::dropNetworkTab() {
   printPage_->showDialog();
 }
 
-Q470Harness::Q470Harness(LinkKind kind) : link(kind), family(link, window, messageBoxes) {
+Q470Harness::Q470Harness(LinkKind kind) : family(link, window, messageBoxes) {
+  for (const PrinterModel& model : kKnownPrinters) {
+    if (model.family == PrinterFamily::Q470 && model.linkKind == kind) {
+      link.attach(model.vendorId, model.productId, &printer);
+    }
+  }
+  link.setMessageSink(this);
   link.open();
   window.setPrintSettingsPage(family.printSettingsPage().dialog());
+}
+
+void Q470Harness::onMessage(const Message& message) {
+  if (message.kind == MessageKind::Framed) family.onFramedAnswer(message.bytes);
 }
 
 std::vector<FramedCode> Q470Harness::answerRequests() {
   const std::size_t from = answered_;
   // A read chain is a few dozen requests long; more means a request loop.
   constexpr std::size_t kBound = 100;
-  while (answered_ < link.writes().size()) {
-    if (answered_ - from > kBound) throw std::runtime_error("requests do not come to an end");
-    // A copy: handling the answer writes further requests.
-    const std::vector<std::uint8_t> request = link.writes()[answered_++];
-    if (const auto answer = printer.answer(request, link.session().linkKind)) {
-      family.onFramedAnswer(*answer);
-    }
-  }
+  if (link.deliver(kBound) == kBound) throw std::runtime_error("answers do not come to an end");
+  answered_ = link.writes().size();
   return writtenCodes(from);
 }
 
 std::vector<FramedCode> Q470Harness::writtenCodes(std::size_t from) const {
+  const auto writes = link.writes();
   std::vector<FramedCode> codes;
-  for (std::size_t i = from; i < link.writes().size(); ++i) {
-    const auto frame = readFrame(link.writes()[i]);
+  for (std::size_t i = from; i < writes.size(); ++i) {
+    const auto frame = readFrame(writes[i]);
     if (!frame) throw std::runtime_error("a write that is not a frame");
     codes.push_back(frame->code);
   }
@@ -62,7 +67,8 @@ std::vector<FramedCode> Q470Harness::writtenCodes(std::size_t from) const {
 }
 
 std::vector<std::uint8_t> Q470Harness::writtenPayload(std::size_t index) const {
-  const auto frame = readFrame(link.writes().at(index));
+  const auto writes = link.writes();
+  const auto frame = readFrame(writes.at(index));
   if (!frame) throw std::runtime_error("a write that is not a frame");
   return {frame->payload.begin(), frame->payload.end()};
 }

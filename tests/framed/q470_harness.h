@@ -8,8 +8,9 @@
 
 #include "framed/q470_controller.h"
 #include "framed/q470_window.h"
-#include "framed/recording_link.h"
-#include "framed/scripted_q470_printer.h"
+#include "link/message.h"
+#include "support/fake_link.h"
+#include "support/scripted_q470_printer.h"
 #include "ui/dialog.h"
 #include "ui/headless/recording_message_boxes.h"
 
@@ -47,8 +48,9 @@ class TestQ470Window : public Q470Window {
   int printPageHidings_ = 0;
 };
 
-// The Q470 family on a recording link, with a scripted printer that answers what it is sent.
-class Q470Harness {
+// The Q470 controller on an open fake link, with a scripted printer that answers what it is
+// sent. Answers reach the controller only when answerRequests() hands them over.
+class Q470Harness : private MessageSink {
  public:
   explicit Q470Harness(LinkKind kind = LinkKind::SerialEmulate);
 
@@ -61,13 +63,15 @@ class Q470Harness {
   // The payload of the frame written at index.
   std::vector<std::uint8_t> writtenPayload(std::size_t index) const;
 
-  RecordingLink link;
   ScriptedQ470Printer printer;
+  FakeLink link;
   TestQ470Window window;
   RecordingMessageBoxes messageBoxes;
   Q470Controller family;
 
  private:
+  void onMessage(const Message& message) override;
+
   std::size_t answered_ = 0;
 };
 

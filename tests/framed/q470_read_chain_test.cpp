@@ -160,7 +160,7 @@ TEST(Q470Read, BluetoothAnswersFillTheBluetoothGroup) {
 TEST(Q470Read, DeviceNameAnswerOutOfBoundsRunsTheLengthCheck) {
   test::Q470Harness h;
   h.printer.setAnswer(FC::ReadBluetoothSettings,
-                      test::ScriptedQ470Printer::countedTexts({}, std::string(21, 'N'), "12"));
+                      ScriptedQ470Printer::countedTexts({}, std::string(21, 'N'), "12"));
   h.link.session().capabilityCode = "USSB";
   h.family.applyNetworkCapability();
   h.answerRequests();

@@ -3,7 +3,6 @@
 #include <array>
 #include <cstdint>
 #include <map>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -11,14 +10,14 @@
 #include <vector>
 
 #include "framed/codec/frame.h"
-#include "link/printer_models.h"
+#include "support/scripted_printer.h"
 
-namespace z3mq::test {
+namespace z3mq {
 
-// A Q470 printer that answers each framed read request from the answer payloads it holds, built
-// with the codecs' byte layouts. Requests it holds no answer for go unanswered, like a printer
-// that stays silent; writes get no answer, as the pages use none.
-class ScriptedQ470Printer {
+// A Q470 printer as far as the framed protocol goes: it answers each read request from the
+// answer payloads it holds, framed with the request's link byte. Requests it holds no answer for
+// go unanswered, like a printer that stays silent; writes get no answer, as the pages use none.
+class ScriptedQ470Printer : public ScriptedPrinter {
  public:
   // A printer with the given firmware text and plausible answers to every read.
   explicit ScriptedQ470Printer(std::string_view firmware = "V1.05 USEW");
@@ -29,9 +28,7 @@ class ScriptedQ470Printer {
   void setInformationText(FramedCode code, std::string_view text);
   void forget(FramedCode code);
 
-  // The answer frame to one request frame, or nullopt.
-  std::optional<std::vector<std::uint8_t>> answer(std::span<const std::uint8_t> request,
-                                                  LinkKind kind) const;
+  std::vector<Message> answer(std::span<const std::uint8_t> request) override;
 
   // Payload builders.
   static std::vector<std::uint8_t> informationText(std::string_view text);
@@ -46,4 +43,4 @@ class ScriptedQ470Printer {
   std::map<std::pair<FramedCode, int>, std::vector<std::uint8_t>> answers_;
 };
 
-}  // namespace z3mq::test
+}  // namespace z3mq

@@ -1,8 +1,8 @@
-#include "framed/scripted_q470_printer.h"
+#include "support/scripted_q470_printer.h"
 
 #include "framed/codec/payload_bytes.h"
 
-namespace z3mq::test {
+namespace z3mq {
 namespace {
 
 // ReadInterface answers depend on the interface asked for; other reads do not.
@@ -55,13 +55,15 @@ void ScriptedQ470Printer::forget(FramedCode code) {
   std::erase_if(answers_, [code](const auto& entry) { return entry.first.first == code; });
 }
 
-std::optional<std::vector<std::uint8_t>> ScriptedQ470Printer::answer(
-    std::span<const std::uint8_t> request, LinkKind kind) const {
+std::vector<Message> ScriptedQ470Printer::answer(std::span<const std::uint8_t> request) {
   const auto frame = readFrame(request);
-  if (!frame) return std::nullopt;
+  if (!frame) return {};
   const auto it = answers_.find({frame->code, selectorOf(frame->code, frame->payload)});
-  if (it == answers_.end()) return std::nullopt;
-  return buildFrame(kind, frame->code, it->second);
+  if (it == answers_.end()) return {};
+  const LinkKind kind = frame->linkByte == linkByteOf(LinkKind::ActualUsb)
+                            ? LinkKind::ActualUsb
+                            : LinkKind::SerialEmulate;
+  return {Message{MessageKind::Framed, buildFrame(kind, frame->code, it->second)}};
 }
 
 std::vector<std::uint8_t> ScriptedQ470Printer::informationText(std::string_view text) {
@@ -91,4 +93,4 @@ std::vector<std::uint8_t> ScriptedQ470Printer::countedTexts(std::vector<std::uin
   return head;
 }
 
-}  // namespace z3mq::test
+}  // namespace z3mq
