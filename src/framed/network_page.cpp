@@ -137,18 +137,14 @@ void NetworkPage::applyAnswer(FramedCode code, std::span<const std::uint8_t> pay
       dialog_.select(kWifiMode, settings.wifi.mode);
       dialog_.select(kSecurityProtocol, settings.wifi.securityProtocol);
       dialog_.select(kEncryption, settings.wifi.encryption);
-      ssid_ = settings.wifi.ssid;
-      dialog_.setText(kSsid, ssid_);
-      password_ = settings.wifi.password;
-      dialog_.setText(kPassword, password_);
+      showText(kSsid, ssid_, settings.wifi.ssid);
+      showText(kPassword, password_, settings.wifi.password);
       break;
     case FramedCode::ReadBluetoothSettings:
       applyBluetoothSettingsAnswer(payload, settings);
       // The device name's text runs the length check.
-      deviceName_ = settings.bluetooth.deviceName;
-      dialog_.setText(kDeviceName, deviceName_);
-      pinCode_ = settings.bluetooth.pinCode;
-      dialog_.setText(kPinCode, pinCode_);
+      showText(kDeviceName, deviceName_, settings.bluetooth.deviceName);
+      showText(kPinCode, pinCode_, settings.bluetooth.pinCode);
       break;
     case FramedCode::ReadBluetoothAddress:
       applyBluetoothAddressAnswer(payload, settings);
@@ -157,6 +153,11 @@ void NetworkPage::applyAnswer(FramedCode code, std::span<const std::uint8_t> pay
     default:
       break;
   }
+}
+
+void NetworkPage::showText(int controlId, std::string& copy, const std::string& text) {
+  copy = text;
+  dialog_.setText(controlId, copy);
 }
 
 void NetworkPage::ethernetDhcpChanged() {

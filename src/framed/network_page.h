@@ -39,6 +39,8 @@ class NetworkPage {
   void applyAnswer(FramedCode code, std::span<const std::uint8_t> payload);
 
  private:
+  // An answer's text into a field and the page's copy of it.
+  void showText(int controlId, std::string& copy, const std::string& text);
   void ethernetDhcpChanged();
   void wifiDhcpChanged();
   void localPortEdited();
