@@ -9,48 +9,44 @@ namespace z3mq {
 
 // Item lists of the Q470 printing settings page, in index order. The index is the value on the
 // wire, so the page templates and the CLI take their items from here.
-//
-// The tables are constexpr but not inline, so each translation unit has its own: the Z3M menu
-// tables use several of the same names for lists with other items, and the linker would merge two
-// inline variables of one name into one, whichever family's it happened to keep.
 
-constexpr std::array<std::string_view, 2> kCodePageTypeItems{"Single byte country",
-                                                             "Double byte country"};
-constexpr std::array<std::string_view, 6> kMultiLanguageFontItems{
+inline constexpr std::array<std::string_view, 2> kCodePageTypeItems{"Single byte country",
+                                                                    "Double byte country"};
+inline constexpr std::array<std::string_view, 6> kMultiLanguageFontItems{
     "Korean (KS5601)", "Japanese (SHIFT-JIS)", "Traditional chinese", "Simplified chinese", "UTF-8",
     "UNICODE"};
-constexpr std::array<std::string_view, 18> kInternationalCharacterSetItems{
+inline constexpr std::array<std::string_view, 18> kInternationalCharacterSetItems{
     "U.S.A.",     "France",   "Germany",       "U.K.",  "Denmark I",
     "Sweden",     "Italy",    "Spain I",       "Japan", "Norway",
     "Denmark II", "Spain II", "Latin America", "Korea", "Slovenia / Croatia",
     "China",      "Vietnam",  "Arabia"};
-constexpr std::array<std::string_view, 9> kBaudRateItems{
+inline constexpr std::array<std::string_view, 9> kBaudRateItems{
     "4800", "9600", "19200", "38400", "57600", "115200", "230400", "460800", "921600"};
-constexpr std::array<std::string_view, 3> kParityItems{"None", "Odd", "Even"};
-constexpr std::array<std::string_view, 3> kHandshakingItems{"NONE", "XON/XOFF", "HARDWARE"};
-constexpr std::array<std::string_view, 2> kDataBitsItems{"8 bit", "9 bit"};
-constexpr std::array<std::string_view, 2> kStopBitsItems{"1 bit", "2 bit"};
-constexpr std::array<std::string_view, 4> kPrintingSpeedItems{
+inline constexpr std::array<std::string_view, 3> kParityItems{"None", "Odd", "Even"};
+inline constexpr std::array<std::string_view, 3> kHandshakingItems{"NONE", "XON/XOFF", "HARDWARE"};
+inline constexpr std::array<std::string_view, 2> kDataBitsItems{"8 bit", "9 bit"};
+inline constexpr std::array<std::string_view, 2> kStopBitsItems{"1 bit", "2 bit"};
+inline constexpr std::array<std::string_view, 4> kPrintingSpeedItems{
     "Level1 [250mm/s]", "Level2 [300mm/s]", "Level3 [350mm/s]", "Level4 [400mm/s]"};
-constexpr std::array<std::string_view, 3> kPaperWidthItems{"80mm (3inch)", "58mm (2inch)",
-                                                           "50mm (2inch)"};
-constexpr std::array<std::string_view, 2> kColumnItems{"42/32 CPL", "48/35 CPL"};
-constexpr std::array<std::string_view, 8> kPrintDensityItems{
+inline constexpr std::array<std::string_view, 3> kPaperWidthItems{"80mm (3inch)", "58mm (2inch)",
+                                                                  "50mm (2inch)"};
+inline constexpr std::array<std::string_view, 2> kColumnItems{"42/32 CPL", "48/35 CPL"};
+inline constexpr std::array<std::string_view, 8> kPrintDensityItems{
     "Level1 [85%]",  "Level2 [90%]",  "Level3 [95%]",  "Level4 [100%]",
     "Level5 [105%]", "Level6 [110%]", "Level7 [115%]", "Level8 [120%]"};
-constexpr std::array<std::string_view, 2> kUsbModeItems{"Serial Emulate", "Actual USB"};
-constexpr std::array<std::string_view, 2> kHandshakingOperationItems{"Offline/Receive buffer full",
-                                                                     "Receive buffer full"};
+inline constexpr std::array<std::string_view, 2> kUsbModeItems{"Serial Emulate", "Actual USB"};
+inline constexpr std::array<std::string_view, 2> kHandshakingOperationItems{
+    "Offline/Receive buffer full", "Receive buffer full"};
 // Error sound and Print finish sound share one list.
-constexpr std::array<std::string_view, 3> kSoundItems{"No Sound", "Internal Buzzer",
-                                                      "External Buzzer"};
-constexpr std::array<std::string_view, 3> kExternalBuzzerPatternItems{"pattern1", "pattern2",
-                                                                      "pattern3"};
-constexpr std::array<std::string_view, 2> kAutoCutModeItems{"No cut", "Partial Cut"};
-constexpr std::array<std::string_view, 2> kNearSensorSoundItems{"Off", "On"};
-constexpr std::array<std::string_view, 4> kPaperSavingModeItems{"Disable", "Level1", "Level2",
-                                                                "Level3"};
-constexpr std::array<std::string_view, 2> kBlackMarkModeItems{"Disable", "Enable"};
+inline constexpr std::array<std::string_view, 3> kSoundItems{"No Sound", "Internal Buzzer",
+                                                             "External Buzzer"};
+inline constexpr std::array<std::string_view, 3> kExternalBuzzerPatternItems{"pattern1", "pattern2",
+                                                                             "pattern3"};
+inline constexpr std::array<std::string_view, 2> kAutoCutModeItems{"No cut", "Partial Cut"};
+inline constexpr std::array<std::string_view, 2> kNearSensorSoundItems{"Off", "On"};
+inline constexpr std::array<std::string_view, 4> kPaperSavingModeItems{"Disable", "Level1",
+                                                                       "Level2", "Level3"};
+inline constexpr std::array<std::string_view, 2> kBlackMarkModeItems{"Disable", "Enable"};
 
 // The printer numbers its code pages differently from the "Page n" texts of the list.
 struct CodePageRow {
@@ -58,7 +54,7 @@ struct CodePageRow {
   std::uint8_t number;
 };
 
-constexpr std::array<CodePageRow, 36> kCodePages{{
+inline constexpr std::array<CodePageRow, 36> kCodePages{{
     {"Page 0 PC437", 0},       {"Page 1 Katakana", 1},     {"Page 2 PC850", 2},
     {"Page 3 PC860", 3},       {"Page 4 PC863", 4},        {"Page 5 PC865", 5},
     {"Page 15 ISO8859_7", 41}, {"Page 16 WPC1252", 16},    {"Page 17 PC866", 7},
@@ -80,8 +76,9 @@ int codePageIndexOf(std::uint8_t number);
 std::optional<std::uint8_t> codePageNumberAt(int index);
 
 // Wire codes by list index, for the lists that do not travel as their index.
-constexpr std::array<std::uint8_t, 6> kMultiLanguageFontCodes{0xFB, 0xFC, 0xFE, 0xFF, 0xFD, 0xFA};
-constexpr std::array<std::uint8_t, 3> kPaperWidthCodes{'3', 'U', 'w'};
+inline constexpr std::array<std::uint8_t, 6> kMultiLanguageFontCodes{0xFB, 0xFC, 0xFE,
+                                                                     0xFF, 0xFD, 0xFA};
+inline constexpr std::array<std::uint8_t, 3> kPaperWidthCodes{'3', 'U', 'w'};
 
 // The selection a list shows for an index: the index itself, or -1 (no selection) when it lies
 // outside the list.
