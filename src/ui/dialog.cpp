@@ -160,9 +160,21 @@ void Dialog::focus(int id) {
   changed(id, ControlChange::Focus);
 }
 
+void Dialog::selectAllText(int id) {
+  Control& edit = find(id, {ControlKind::Edit});
+  if (edit.allTextSelected) return;
+  edit.allTextSelected = true;
+  changed(id, ControlChange::TextSelection);
+}
+
+bool Dialog::isAllTextSelected(int id) const {
+  return find(id, {ControlKind::Edit}).allTextSelected;
+}
+
 void Dialog::assignText(int id, Control& control, std::string_view text) {
   if (control.text != text) {
     control.text = text;
+    control.allTextSelected = false;
     changed(id, ControlChange::Text);
   }
   if (control.kind == ControlKind::Edit) notify(id, Notification::EditChanged);

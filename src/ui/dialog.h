@@ -68,6 +68,10 @@ class Dialog {
   bool isEnabled(int id) const;
   void focus(int id);
   int focusedControl() const { return focused_; }  // 0 when none
+  // Edit fields: select the whole text, as a field that rejected its input does. Any change of
+  // the text drops the selection.
+  void selectAllText(int id);
+  bool isAllTextSelected(int id) const;
 
   // Labels, group boxes, buttons, check boxes, edit fields.
   void setText(int id, std::string_view text);
@@ -140,6 +144,7 @@ class Dialog {
     std::vector<std::string> items;  // list items or tab items
     int selection;                   // list selection or current tab; -1 none
     bool checked = false;
+    bool allTextSelected = false;
     std::uint32_t address;
     std::vector<ColouredText> richText{};
   };

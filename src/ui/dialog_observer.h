@@ -9,13 +9,14 @@ enum class ControlChange {
   Text,
   Visibility,
   Enabled,
-  Selection,   // drop-down list
-  Check,       // check box
-  Address,     // IPv4 address field
-  TabItems,    // an item was inserted or deleted
-  CurrentTab,  // follows TabItems when a deletion moved the current item
-  RichText,    // a piece was appended: richText(id).back()
-  Focus,       // focusedControl() is this control now
+  Selection,      // drop-down list
+  Check,          // check box
+  Address,        // IPv4 address field
+  TabItems,       // an item was inserted or deleted
+  CurrentTab,     // follows TabItems when a deletion moved the current item
+  RichText,       // a piece was appended: richText(id).back()
+  Focus,          // focusedControl() is this control now
+  TextSelection,  // edit field: its whole text was selected (a text change drops the selection)
 };
 
 // Hears every change of a dialog's state, whoever made it: the renderer keeps its widgets in step

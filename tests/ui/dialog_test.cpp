@@ -70,8 +70,9 @@ void PrintTo(const Case& c, std::ostream* os) {
 }
 
 const char* changeName(ControlChange change) {
-  static const char* const kNames[] = {"Text",    "Visibility", "Enabled",    "Selection", "Check",
-                                       "Address", "TabItems",   "CurrentTab", "RichText",  "Focus"};
+  static const char* const kNames[] = {"Text",     "Visibility", "Enabled",      "Selection",
+                                       "Check",    "Address",    "TabItems",     "CurrentTab",
+                                       "RichText", "Focus",      "TextSelection"};
   return kNames[static_cast<int>(change)];
 }
 
@@ -288,6 +289,17 @@ INSTANTIATE_TEST_SUITE_P(
                        d.focus(kEdit);
                      },
                      {"11 Focus"}},
+        ReactionCase{"WholeTextSelectedOnceUntilTheTextChanges",
+                     [](Dialog& d) {
+                       d.selectAllText(kEdit);
+                       d.selectAllText(kEdit);
+                       d.setText(kEdit, "300");
+                       d.selectAllText(kEdit);
+                       d.setText(kEdit, "301");
+                       d.selectAllText(kEdit);
+                     },
+                     {"11 TextSelection", "on 11 EditChanged", "11 Text", "on 11 EditChanged",
+                      "11 TextSelection"}},
         ReactionCase{"UserTextChangesThenNotifies",
                      [](Dialog& d) { d.userSetText(kEdit, "7"); },
                      {"11 Text", "on 11 EditChanged"}},

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "codec/ipv4.h"
+
 namespace z3mq {
 
 // Item lists of the Q470 network page, in index order.
@@ -27,11 +29,6 @@ inline constexpr int kStaticIp = 1;
 
 // What a MAC or Bluetooth address shows until a printer has sent one.
 inline constexpr std::string_view kNoAddressText = "   -   -   -   -   ";
-
-// An IPv4 address with its first octet most significant.
-constexpr std::uint32_t ipv4(std::uint8_t a, std::uint8_t b, std::uint8_t c, std::uint8_t d) {
-  return std::uint32_t{a} << 24 | std::uint32_t{b} << 16 | std::uint32_t{c} << 8 | d;
-}
 
 struct IpInterfaceSettings {
   int dhcpMode = 0;
