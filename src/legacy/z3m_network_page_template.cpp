@@ -1,0 +1,132 @@
+#include "legacy/z3m_network_page_template.h"
+
+namespace z3mq {
+
+using namespace z3m_network;
+
+DialogTemplate z3mNetworkPageTemplate() {
+  using K = ControlKind;
+  // Everything the user could change is display only.
+  constexpr ControlStyle kShown{.disabled = true};
+  constexpr ControlStyle kShownCentred{.disabled = true, .centred = true};
+  constexpr ControlStyle kShownSorted{.disabled = true, .sorted = true, .editableDropDown = true};
+  constexpr ControlStyle kShownList{.disabled = true, .editableDropDown = true};
+  const std::vector<std::string> dhcpModes{"Dynamic IP", "Static IP"};
+  const char* const noAddress = "   -   -   -   -   ";
+  const char* const noValue = "-   -";
+  return DialogTemplate{
+      .id = 153,
+      .widthDlu = 440,
+      .heightDlu = 240,
+      .font = {"MS Shell Dlg", 8},
+      .controls = {
+          {.id = -1, .kind = K::GroupBox, .text = "Ethernet Info", .rect = {10, 9, 150, 120}},
+          {.id = -1, .kind = K::Label, .text = "DHCP mode", .rect = {22, 25, 38, 8}},
+          {.id = kEthernetDhcpList,
+           .kind = K::DropDownList,
+           .items = dhcpModes,
+           .rect = {69, 23, 64, 30},
+           .style = kShownSorted},
+          {.id = -1, .kind = K::Label, .text = "IP Address", .rect = {22, 41, 38, 8}},
+          {.id = kEthernetIp, .kind = K::Ipv4Address, .rect = {69, 39, 88, 15}, .style = kShown},
+          {.id = -1, .kind = K::Label, .text = "Gateway IP", .rect = {22, 59, 38, 8}},
+          {.id = kEthernetGateway,
+           .kind = K::Ipv4Address,
+           .rect = {68, 58, 89, 15},
+           .style = kShown},
+          {.id = -1, .kind = K::Label, .text = "Subnet Mask", .rect = {22, 79, 42, 8}},
+          {.id = kEthernetSubnet,
+           .kind = K::Ipv4Address,
+           .rect = {68, 77, 89, 15},
+           .style = kShown},
+          {.id = -1, .kind = K::Label, .text = "Local Port", .rect = {27, 99, 32, 8}},
+          {.id = kLocalPort,
+           .kind = K::Edit,
+           .text = "0",
+           .rect = {74, 96, 40, 14},
+           .style = kShownCentred},
+          {.id = -1, .kind = K::Label, .text = "MAC Address", .rect = {27, 115, 44, 8}},
+          {.id = kEthernetMac, .kind = K::Label, .text = noAddress, .rect = {76, 115, 77, 13}},
+
+          {.id = -1, .kind = K::Label, .text = "F/W Version", .rect = {175, 30, 40, 8}},
+          {.id = kModuleFirmware, .kind = K::Label, .text = noValue, .rect = {226, 30, 68, 8}},
+          {.id = -1, .kind = K::Label, .text = "Wireless mode", .rect = {174, 16, 47, 8}},
+          {.id = kWirelessModeList,
+           .kind = K::DropDownList,
+           .items = {"WiFi SoftAP", "WiFi Station", "Bluetooth Classic", "Bluetooth Classic+BLE"},
+           .rect = {224, 14, 89, 30},
+           .style = kShownList},
+
+          {.id = -1, .kind = K::GroupBox, .text = "WIFI Info", .rect = {164, 41, 259, 179}},
+          {.id = -1, .kind = K::Label, .text = "SSID", .rect = {173, 58, 16, 8}},
+          {.id = kSsid, .kind = K::Edit, .rect = {198, 56, 89, 14}, .style = kShownCentred},
+          {.id = -1, .kind = K::Label, .text = "Password", .rect = {295, 58, 32, 8}},
+          {.id = kPassword, .kind = K::Edit, .rect = {330, 56, 87, 14}, .style = kShownCentred},
+          {.id = -1, .kind = K::Label, .text = "DHCP mode", .rect = {173, 77, 38, 8}},
+          {.id = kWifiDhcpList,
+           .kind = K::DropDownList,
+           .items = dhcpModes,
+           .rect = {223, 75, 65, 30},
+           .style = kShownSorted},
+          {.id = -1, .kind = K::Label, .text = "IP Address", .rect = {173, 94, 36, 8}},
+          {.id = kWifiIp, .kind = K::Ipv4Address, .rect = {223, 91, 100, 15}, .style = kShown},
+          {.id = -1, .kind = K::Label, .text = "Gateway IP", .rect = {173, 113, 38, 8}},
+          {.id = kWifiGateway,
+           .kind = K::Ipv4Address,
+           .rect = {223, 110, 100, 15},
+           .style = kShown},
+          {.id = -1, .kind = K::Label, .text = "Subnet Mask", .rect = {173, 131, 42, 8}},
+          {.id = kWifiSubnet, .kind = K::Ipv4Address, .rect = {223, 129, 100, 15}, .style = kShown},
+          {.id = -1, .kind = K::Label, .text = "MAC Address", .rect = {173, 151, 44, 8}},
+          {.id = kWifiMac, .kind = K::Label, .text = noAddress, .rect = {223, 151, 95, 9}},
+          {.id = -1, .kind = K::Label, .text = "Channel", .rect = {174, 167, 27, 8}},
+          {.id = kChannel, .kind = K::Label, .text = noValue, .rect = {226, 167, 12, 8}},
+          {.id = kAuthLabel, .kind = K::Label, .text = "Auth.", .rect = {174, 182, 19, 8}},
+          {.id = kAuthList,
+           .kind = K::DropDownList,
+           .items = {"OPEN", "WEP", "WPA_PSK", "WPA2_PSK", "WPA_WPA2_PSK", "PA2_Enterprise"},
+           .rect = {224, 179, 72, 30},
+           .style = kShownSorted},
+          {.id = -1, .kind = K::Label, .text = "TxPower", .rect = {174, 193, 29, 8}},
+          {.id = kTxPower,
+           .kind = K::Label,
+           .text = noValue,
+           .rect = {223, 194, 18, 8},
+           .style = {.rightAligned = true}},
+          {.id = -1, .kind = K::Label, .text = "dBm", .rect = {243, 194, 14, 8}},
+          {.id = kDns1Label, .kind = K::Label, .text = "DNS Server1", .rect = {318, 153, 42, 8}},
+          {.id = kDns1, .kind = K::Ipv4Address, .rect = {316, 165, 100, 15}, .style = kShown},
+          {.id = kDns2Label, .kind = K::Label, .text = "DNS Server2", .rect = {319, 183, 42, 8}},
+          {.id = kDns2, .kind = K::Ipv4Address, .rect = {316, 194, 100, 15}, .style = kShown},
+          {.id = kRssiLabel, .kind = K::Label, .text = "RSSI", .rect = {174, 207, 16, 8}},
+          {.id = kRssi,
+           .kind = K::Label,
+           .text = noValue,
+           .rect = {221, 206, 20, 8},
+           .style = {.rightAligned = true}},
+          {.id = kRssiUnit, .kind = K::Label, .text = "dBm", .rect = {243, 206, 14, 8}},
+
+          {.id = -1, .kind = K::GroupBox, .text = "Bluetooth Info", .rect = {11, 130, 149, 90}},
+          {.id = -1, .kind = K::Label, .text = "Device name", .rect = {24, 143, 42, 8}},
+          {.id = kDeviceName, .kind = K::Edit, .rect = {71, 140, 78, 14}, .style = kShownCentred},
+          {.id = -1, .kind = K::Label, .text = "PIN-Code", .rect = {24, 160, 32, 8}},
+          {.id = kPinCode, .kind = K::Edit, .rect = {72, 158, 48, 14}, .style = kShownCentred},
+          {.id = -1, .kind = K::Label, .text = "Device Address", .rect = {24, 176, 50, 8}},
+          {.id = kDeviceAddress, .kind = K::Label, .text = noAddress, .rect = {78, 176, 74, 9}},
+          {.id = -1, .kind = K::Label, .text = "BT Auth.", .rect = {24, 191, 29, 8}},
+          {.id = kBtAuth,
+           .kind = K::Label,
+           .text = noValue,
+           .rect = {73, 192, 12, 8},
+           .style = {.centred = true}},
+          {.id = -1, .kind = K::Label, .text = "RSSI", .rect = {24, 206, 16, 8}},
+          {.id = kBtRssi,
+           .kind = K::Label,
+           .text = noValue,
+           .rect = {63, 207, 20, 8},
+           .style = {.rightAligned = true}},
+          {.id = -1, .kind = K::Label, .text = "dBm", .rect = {85, 207, 14, 8}},
+      }};
+}
+
+}  // namespace z3mq
