@@ -16,4 +16,11 @@ QString installedFamilyFor(std::string_view face);
 // The font of a template: its face or the stand-in, its point size and weight.
 QFont dialogFont(const FontSpec& spec);
 
+// The font with its characters made `factor` times as wide as they are now.
+QFont withWidthScaled(QFont font, qreal factor);
+
+// A font given the way Windows logical fonts are: the height of its character cell and its
+// average character width in pixels. The width is reached by stretching the stand-in face.
+QFont fontWithCell(std::string_view face, int cellHeightPx, int averageWidthPx, bool bold);
+
 }  // namespace z3mq

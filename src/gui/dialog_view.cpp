@@ -2,16 +2,19 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTextCursor>
 #include <QTextEdit>
 
 #include "gui/dialog_fonts.h"
+#include "gui/group_frame.h"
 #include "gui/ipv4_address_edit.h"
+#include "gui/static_text.h"
 #include "gui/tab_control_widget.h"
 
 namespace z3mq {
@@ -21,22 +24,28 @@ QString qt(const std::string& text) {
   return QString::fromStdString(text);
 }
 
-// A static text shows "&&" as one ampersand and drops a single one (it marks a mnemonic);
-// buttons, check boxes and group box titles read the same convention themselves.
-QString staticText(const std::string& text) {
-  QString shown;
-  const QString source = qt(text);
-  for (qsizetype i = 0; i < source.size(); ++i) {
-    if (source[i] == u'&' && i + 1 < source.size()) ++i;
-    shown += source[i];
-  }
-  return shown;
-}
-
 Qt::Alignment horizontalAlignment(const ControlStyle& style) {
   if (style.centred) return Qt::AlignHCenter;
   if (style.rightAligned) return Qt::AlignRight;
   return Qt::AlignLeft;
+}
+
+// The stand-in fonts are wider than the Windows faces the templates were drawn for: a list whose
+// longest item would be cut in its closed box gets its font narrowed just enough, to 85 % at most.
+void narrowToLongestItem(QComboBox* list) {
+  QStyleOptionComboBox option;
+  option.initFrom(list);
+  const int room =
+      list->style()
+          ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
+          .width() -
+      4;
+  int longest = 0;
+  for (int i = 0; i < list->count(); ++i) {
+    longest = std::max(longest, list->fontMetrics().horizontalAdvance(list->itemText(i)));
+  }
+  if (longest <= room) return;
+  list->setFont(withWidthScaled(list->font(), std::max(0.85, static_cast<qreal>(room) / longest)));
 }
 
 }  // namespace
@@ -93,18 +102,13 @@ QWidget* DialogView::createWidget(const ControlTemplate& control) {
   QWidget* widget = nullptr;
   switch (control.kind) {
     case ControlKind::Label: {
-      auto* label = new QLabel(staticText(control.text), this);
-      label->setTextFormat(Qt::PlainText);
-      label->setWordWrap(true);
-      label->setAlignment(horizontalAlignment(control.style) | Qt::AlignTop);
-      widget = label;
-      break;
+      auto* label = new StaticText(geometry, horizontalAlignment(control.style), this);
+      label->setStaticText(control.text);
+      return label;  // places itself
     }
     case ControlKind::GroupBox: {
-      auto* box = new QGroupBox(qt(control.text), this);
-      // Drawn behind its controls, never in their way.
-      box->setAttribute(Qt::WA_TransparentForMouseEvents);
-      box->setFocusPolicy(Qt::NoFocus);
+      auto* box = new GroupFrame(this);
+      box->setTitle(qt(control.text));
       widget = box;
       break;
     }
@@ -219,6 +223,7 @@ void DialogView::syncAll(int id) {
     case ControlKind::DropDownList: {
       auto* list = static_cast<QComboBox*>(controlWidget(id));
       for (const std::string& item : dialog_.items(id)) list->addItem(qt(item));
+      narrowToLongestItem(list);
       sync(id, ControlChange::Selection);
       break;
     }
@@ -259,9 +264,9 @@ void DialogView::sync(int id, ControlChange change) {
       break;
     case ControlChange::Text: {
       const std::string& text = dialog_.text(id);
-      if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(staticText(text));
-      } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+      if (auto* label = dynamic_cast<StaticText*>(widget)) {
+        label->setStaticText(text);
+      } else if (auto* box = dynamic_cast<GroupFrame*>(widget)) {
         box->setTitle(qt(text));
       } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         // Rewriting the same text would lose the caret.

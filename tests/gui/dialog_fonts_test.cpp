@@ -4,6 +4,9 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStringList>
 
 namespace z3mq {
@@ -39,8 +42,21 @@ TEST(DialogFonts, AnInstalledFaceIsKept) {
 }
 
 TEST(DialogFonts, SizeAndWeightComeFromTheTemplate) {
-  const QFont font = dialogFont({"Times New Roman", 20, true});
-  EXPECT_EQ(font.pointSize(), 20);
+  const QFont font = dialogFont({"Times New Roman", 18, true});
+  // 18 points are 24 whole pixels at 96 dpi.
+  EXPECT_EQ(font.pixelSize(), 18 * QGuiApplication::primaryScreen()->logicalDotsPerInchY() / 72);
+  EXPECT_TRUE(QFontInfo(font).bold());
+}
+
+TEST(DialogFonts, ACellOfGivenHeightAndAverageWidth) {
+  // The device label's font: a 40-pixel cell, 10 pixels a character on average, bold.
+  const QFont font = fontWithCell("Times New Roman", 40, 10, true);
+  const QFontMetricsF metrics(font);
+  EXPECT_NEAR(metrics.height(), 40, 2);
+  const qreal average = metrics.horizontalAdvance(QStringLiteral(
+                            "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                        52;
+  EXPECT_NEAR(average, 10, 1);
   EXPECT_TRUE(QFontInfo(font).bold());
 }
 

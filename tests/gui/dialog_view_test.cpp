@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -19,7 +18,9 @@
 #include <utility>
 #include <vector>
 
+#include "gui/group_frame.h"
 #include "gui/ipv4_address_edit.h"
+#include "gui/static_text.h"
 #include "gui/tab_control_widget.h"
 
 namespace z3mq {
@@ -153,26 +154,26 @@ class DialogViewTest : public testing::Test {
   std::vector<std::pair<int, Notification>> heard;
 };
 
+template <typename W>
+bool is(QWidget* widget) {
+  return dynamic_cast<W*>(widget) != nullptr;
+}
+
 TEST_F(DialogViewTest, EachKindGetsItsWidget) {
-  const std::map<int, const char*> classes{
-      {kLabel, "QLabel"},    {kGroup, "QGroupBox"},
-      {kPicture, "QLabel"},  {kButton, "QPushButton"},
-      {kCheck, "QCheckBox"}, {kList, "QComboBox"},
-      {kEdit, "QLineEdit"},  {kAddress, "z3mq::Ipv4AddressEdit"},
-      {kLog, "QTextEdit"},
+  const std::vector<std::pair<int, bool (*)(QWidget*)>> kinds{
+      {kLabel, is<StaticText>},   {kGroup, is<GroupFrame>},        {kPicture, is<QLabel>},
+      {kButton, is<QPushButton>}, {kCheck, is<QCheckBox>},         {kList, is<QComboBox>},
+      {kEdit, is<QLineEdit>},     {kAddress, is<Ipv4AddressEdit>}, {kTabs, is<TabControlWidget>},
+      {kLog, is<QTextEdit>},
   };
-  for (const auto& [id, className] : classes) {
-    ASSERT_NE(view.controlWidget(id), nullptr) << id;
-    EXPECT_STREQ(view.controlWidget(id)->metaObject()->className(), className) << id;
-  }
-  EXPECT_NE(dynamic_cast<TabControlWidget*>(view.controlWidget(kTabs)), nullptr);
+  for (const auto& [id, hasItsKind] : kinds) EXPECT_TRUE(hasItsKind(view.controlWidget(id))) << id;
 }
 
 TEST_F(DialogViewTest, ControlsSitAtTheirTemplateRectangles) {
   EXPECT_EQ(view.size(), toPixels(300, 200, view.baseUnits()));
   for (const ControlTemplate& control : dialog.layout().controls) {
     if (control.id <= 0 || control.kind == ControlKind::Picture ||
-        control.kind == ControlKind::DropDownList) {
+        control.kind == ControlKind::DropDownList || control.kind == ControlKind::Label) {
       continue;
     }
     EXPECT_EQ(view.controlWidget(control.id)->geometry(), expectedRect(control.rect)) << control.id;
@@ -189,7 +190,8 @@ TEST_F(DialogViewTest, ControlsSitAtTheirTemplateRectangles) {
 TEST_F(DialogViewTest, TemplateStateIsShown) {
   EXPECT_EQ(widget<QLabel>(kLabel)->text(), "Model Name:");
   EXPECT_TRUE(widget<QLabel>(kLabel)->alignment() & Qt::AlignHCenter);
-  EXPECT_EQ(widget<QGroupBox>(kGroup)->title(), "Byte 4 (AutoCut && Sound)");
+  EXPECT_EQ(dynamic_cast<GroupFrame*>(view.controlWidget(kGroup))->caption(),
+            "Byte 4 (AutoCut & Sound)");
   EXPECT_EQ(widget<QLineEdit>(kEdit)->text(), "300");
   EXPECT_TRUE(widget<QLineEdit>(kEdit)->alignment() & Qt::AlignHCenter);
   auto* list = widget<QComboBox>(kList);
@@ -209,6 +211,19 @@ TEST_F(DialogViewTest, TemplateStateIsShown) {
   EXPECT_FALSE(view.controlWidget(kHiddenButton)->isVisible());
   EXPECT_FALSE(view.controlWidget(kDisabledEdit)->isEnabled());
   EXPECT_TRUE(view.controlWidget(kDisabledEdit)->isVisible());
+}
+
+TEST_F(DialogViewTest, AOneLineTextTooWideForItsRectangleGrowsInsteadOfBeingCut) {
+  const QRect rect = expectedRect({10, 10, 100, 8});
+  EXPECT_EQ(view.controlWidget(kLabel)->geometry(), rect);
+  dialog.setText(kLabel, "Font Version  Single Byte:  S01.02.03 (a much longer text than fits)");
+  const QRect grown = view.controlWidget(kLabel)->geometry();
+  EXPECT_GT(grown.width(), rect.width());
+  EXPECT_NEAR(grown.center().x(), rect.center().x(), 1);  // centred: grows both ways
+  EXPECT_EQ(grown.top(), rect.top());
+  EXPECT_FALSE(widget<QLabel>(kLabel)->wordWrap());
+  dialog.setText(kLabel, "Q470");
+  EXPECT_EQ(view.controlWidget(kLabel)->geometry(), rect);
 }
 
 TEST_F(DialogViewTest, StaticTextsShowADoubledAmpersandOnce) {
@@ -251,7 +266,7 @@ TEST_F(DialogViewTest, ProgramChangesShowWithoutEcho) {
   EXPECT_EQ(tabs->currentIndex(), 1);
   EXPECT_EQ(widget<QPushButton>(kButton)->text(), "Set Offline");
   EXPECT_FALSE(view.controlWidget(kButton)->isEnabled());
-  EXPECT_EQ(widget<QGroupBox>(kGroup)->title(), "Black Mark");
+  EXPECT_EQ(dynamic_cast<GroupFrame*>(view.controlWidget(kGroup))->caption(), "Black Mark");
   EXPECT_EQ(widget<QLineEdit>(kEdit)->text(), "180");
 
   dialog.deleteTabItem(kTabs, 1);
