@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(Bytes, CodePageTest,
                          [](const auto& info) { return info.param.name; });
 
 TEST(MenuBlock, CodePageItemsNameTheirByteValue) {
-  for (const CodePage& page : kCodePages) {
+  for (const menu::CodePage& page : menu::kCodePages) {
     EXPECT_EQ(page.item.substr(0, page.item.find(' ', 5)), "Page " + std::to_string(page.number));
   }
 }
@@ -155,8 +155,9 @@ void expectRoundTrip(const MenuBlock& block) {
     const bool hasItem = decoded.lists[f] != kNoSelection;
     if (!hasItem) ++unselected;
     if (field.controlId == kCodePageListId) {
-      const bool known = std::any_of(kCodePages.begin(), kCodePages.end(),
-                                     [&](const CodePage& page) { return page.number == block[0]; });
+      const bool known =
+          std::any_of(menu::kCodePages.begin(), menu::kCodePages.end(),
+                      [&](const menu::CodePage& page) { return page.number == block[0]; });
       EXPECT_EQ(outValue, known ? block[0] : 0);
     } else {
       EXPECT_EQ(outValue, hasItem ? (block[field.byte] & mask) >> field.shift : 0)

@@ -35,9 +35,10 @@ bool hasItem(const MenuListField& field, int index) {
 }
 
 int codePageIndex(std::uint8_t number) {
-  const auto it = std::find_if(kCodePages.begin(), kCodePages.end(),
-                               [number](const CodePage& page) { return page.number == number; });
-  return it == kCodePages.end() ? 0 : static_cast<int>(it - kCodePages.begin());
+  const auto it =
+      std::find_if(menu::kCodePages.begin(), menu::kCodePages.end(),
+                   [number](const menu::CodePage& page) { return page.number == number; });
+  return it == menu::kCodePages.end() ? 0 : static_cast<int>(it - menu::kCodePages.begin());
 }
 
 }  // namespace
@@ -73,7 +74,7 @@ MenuEncoding encodeMenuBlock(const MenuSelections& selections) {
       index = 0;
     }
     const unsigned value = field.controlId == kCodePageListId
-                               ? kCodePages[static_cast<std::size_t>(index)].number
+                               ? menu::kCodePages[static_cast<std::size_t>(index)].number
                                : static_cast<unsigned>(index);
     encoding.block[field.byte] |= static_cast<std::uint8_t>(value << field.shift);
   }

@@ -11,6 +11,10 @@ namespace z3mq {
 // The texts and bit fields of the nine Z3M menu bytes: the menu page's lists, the CLI and the
 // codec all read these tables, so a text or a bit position is written down once.
 
+// The item texts live in their own namespace: the Q470 lists carry other texts under the
+// same names.
+namespace menu {
+
 // Byte 0 holds a code page number; its list shows the pages the firmware knows, in this order.
 struct CodePage {
   std::uint8_t number;
@@ -75,8 +79,11 @@ inline constexpr std::array<std::string_view, 3> kWirelessModeItems{"WiFi SoftAP
 inline constexpr std::array<std::string_view, 7> kPaperTypeItems{
     "TF50KS-E2D", "TF60KS-E", "P220VBB-1", "PD160R", "PD160R-63", "KT48FA", "Alpha400-2.1"};
 
+}  // namespace menu
+
 // One drop-down list of the menu page and the bits of the menu byte that hold its index (for
-// the code page list: the whole of Byte 0, which holds the page number of kCodePages instead).
+// the code page list: the whole of Byte 0, which holds the page number of menu::kCodePages
+// instead).
 struct MenuListField {
   int controlId;
   std::string_view label;  // the text beside the list; the code page list has none
@@ -91,29 +98,29 @@ inline constexpr int kCodePageListId = 1166;
 
 // In the order in which a decoded block updates the page.
 inline constexpr std::array<MenuListField, 23> kMenuListFields{{
-    {kCodePageListId, "", 0, 0, 8, kCodePageItems, 0},
-    {1182, "International charater set", 1, 3, 5, kCharacterSetItems, 0},
-    {1270, "Swap Half Font", 2, 0, 1, kSwapHalfFontItems, 0},
-    {1271, "Full Font Selection", 2, 1, 1, kFullFontItems, 0},
-    {1272, "Codepage type", 2, 4, 1, kCodePageTypeItems, 0},
-    {1273, "Multi-Language font", 2, 6, 2, kMultiLanguageFontItems, 0},
-    {1184, "Printing speed", 3, 0, 3, kPrintingSpeedItems, 3},
-    {1187, "Paper width", 3, 3, 1, kPaperWidthItems, 1},
-    {1180, "Column Emulation", 3, 4, 1, kColumnEmulationItems, 0},
-    {1188, "Print density", 3, 5, 3, kPrintDensityItems, 3},
-    {1194, "Error sound", 4, 0, 2, kErrorSoundItems, 0},
-    {1195, "Print finish sound", 4, 2, 2, kFinishSoundItems, 0},
-    {1217, "Near sensor sound", 4, 4, 2, kNearSensorSoundItems, 0},
-    {1218, "Auto Cut Mode", 4, 6, 2, kAutoCutItems, 0},
-    {1247, "Baudrate", 5, 0, 3, kBaudRateItems, 6},
-    {1248, "Parity bit", 5, 3, 2, kParityItems, 0},
-    {1249, "Handshaking", 5, 5, 2, kHandshakingItems, 1},
-    {1250, "USB Interface", 6, 0, 1, kDisableEnableItems, 1},
-    {1251, "USB mode", 6, 1, 1, kUsbModeItems, 0},
-    {1252, "Ethernet Interface", 6, 3, 1, kDisableEnableItems, 1},
-    {1253, "Bluetooth Interface", 6, 5, 1, kDisableEnableItems, 1},
-    {1254, "Wireless mode", 6, 6, 2, kWirelessModeItems, 0},
-    {1255, "Paper type", 7, 0, 3, kPaperTypeItems, 0},
+    {kCodePageListId, "", 0, 0, 8, menu::kCodePageItems, 0},
+    {1182, "International charater set", 1, 3, 5, menu::kCharacterSetItems, 0},
+    {1270, "Swap Half Font", 2, 0, 1, menu::kSwapHalfFontItems, 0},
+    {1271, "Full Font Selection", 2, 1, 1, menu::kFullFontItems, 0},
+    {1272, "Codepage type", 2, 4, 1, menu::kCodePageTypeItems, 0},
+    {1273, "Multi-Language font", 2, 6, 2, menu::kMultiLanguageFontItems, 0},
+    {1184, "Printing speed", 3, 0, 3, menu::kPrintingSpeedItems, 3},
+    {1187, "Paper width", 3, 3, 1, menu::kPaperWidthItems, 1},
+    {1180, "Column Emulation", 3, 4, 1, menu::kColumnEmulationItems, 0},
+    {1188, "Print density", 3, 5, 3, menu::kPrintDensityItems, 3},
+    {1194, "Error sound", 4, 0, 2, menu::kErrorSoundItems, 0},
+    {1195, "Print finish sound", 4, 2, 2, menu::kFinishSoundItems, 0},
+    {1217, "Near sensor sound", 4, 4, 2, menu::kNearSensorSoundItems, 0},
+    {1218, "Auto Cut Mode", 4, 6, 2, menu::kAutoCutItems, 0},
+    {1247, "Baudrate", 5, 0, 3, menu::kBaudRateItems, 6},
+    {1248, "Parity bit", 5, 3, 2, menu::kParityItems, 0},
+    {1249, "Handshaking", 5, 5, 2, menu::kHandshakingItems, 1},
+    {1250, "USB Interface", 6, 0, 1, menu::kDisableEnableItems, 1},
+    {1251, "USB mode", 6, 1, 1, menu::kUsbModeItems, 0},
+    {1252, "Ethernet Interface", 6, 3, 1, menu::kDisableEnableItems, 1},
+    {1253, "Bluetooth Interface", 6, 5, 1, menu::kDisableEnableItems, 1},
+    {1254, "Wireless mode", 6, 6, 2, menu::kWirelessModeItems, 0},
+    {1255, "Paper type", 7, 0, 3, menu::kPaperTypeItems, 0},
 }};
 
 // Byte 8 is eight check boxes without captions: 1080 holds bit 7, ..., 1087 bit 0.
