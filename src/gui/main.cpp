@@ -1,19 +1,25 @@
-// z3mq-setting-tool: the desktop program. One window; it finds an attached printer by itself.
+// z3mq-setting-tool: the desktop program. One window; it finds an attached printer by itself, or
+// attaches a simulated one when asked (--simulate, --simulate-if-absent).
 #include <QApplication>
 #include <QStyleFactory>
 #include <cstdio>
+#include <memory>
 #include <string_view>
+#include <system_error>
 
 #include "app/app.h"
 #include "gui/artwork.h"
 #include "gui/device_event_notifier.h"
 #include "gui/main_window_widget.h"
+#include "gui/program_options.h"
 #include "gui/qt_message_boxes.h"
 #include "gui/qt_timers.h"
 #include "gui/qt_ui_thread.h"
+#include "gui/simulated_printer_attach.h"
 #include "gui/steady_clock.h"
 #include "link/linux/hotplug_monitor.h"
 #include "link/linux/linux_link.h"
+#include "link/linux/usb_discovery.h"
 
 namespace {
 
@@ -24,26 +30,46 @@ void printDiagnostic(std::string_view text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  using namespace z3mq;
   QApplication application(argc, argv);
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setApplicationDisplayName(QStringLiteral("z3mq-setting-tool"));
-  QApplication::setWindowIcon(z3mq::applicationIcon());
+  QApplication::setWindowIcon(applicationIcon());
 
-  z3mq::LinuxLink link(printDiagnostic);
-  z3mq::QtUiThread uiThread;
-  z3mq::QtTimers timers;
-  z3mq::SteadyClock clock;
-  z3mq::QtMessageBoxes messageBoxes;
-  z3mq::App app({link, uiThread, timers, clock, messageBoxes});
+  const auto parsed = parseProgramOptions(QApplication::arguments());
+  if (const auto* error = std::get_if<std::string>(&parsed)) {
+    printDiagnostic(*error);
+    return 2;
+  }
+  const ProgramOptions& options = std::get<ProgramOptions>(parsed);
 
-  z3mq::MainWindowWidget window(app.mainWindow(), link, z3mq::programResources());
+  LinuxLink link(printDiagnostic);
+  DemoPrinter simulated;
+  if (options.simulate != nullptr && !(options.onlyIfAbsent && !enumerateUsbPrinters().empty())) {
+    try {
+      simulated = attachSimulatedPrinter(link, *options.simulate);
+    } catch (const std::system_error& failure) {
+      printDiagnostic(std::string("no simulated printer: ") + failure.what());
+      return 1;
+    }
+  }
+
+  QtUiThread uiThread;
+  QtTimers timers;
+  SteadyClock clock;
+  QtMessageBoxes messageBoxes;
+  App app({link, uiThread, timers, clock, messageBoxes});
+
+  MainWindowWidget window(app.mainWindow(), link, programResources());
   messageBoxes.setParent(&window);
   uiThread.setRepaintTarget(&window);
 
-  z3mq::HotplugMonitor monitor;
-  z3mq::DeviceEventNotifier devices(
+  HotplugMonitor monitor;
+  DeviceEventNotifier devices(
       monitor.fd(), [&monitor] { return monitor.drain(); },
-      [&](const z3mq::DeviceEvent& event) {
+      [&](const DeviceEvent& event) {
+        // Not inside a handler that waits in a message box: closing the link there would wait
+        // for the worker that waits for that handler.
         uiThread.whenNoTaskRuns([&app, event] { app.mainWindow().onDeviceChange(event); });
       });
 
