@@ -4,24 +4,14 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
-#include <QTimer>
-#include <optional>
 #include <string>
 
-#include "app/app.h"
 #include "app/main_window_controls.h"
-#include "gui/artwork.h"
-#include "gui/main_window_widget.h"
-#include "gui/qt_message_boxes.h"
-#include "gui/qt_timers.h"
-#include "gui/qt_ui_thread.h"
+#include "gui/demo_program.h"
 #include "gui/simulated_printer_attach.h"
-#include "gui/steady_clock.h"
-#include "link/linux/linux_link.h"
 
 namespace z3mq {
 namespace {
@@ -45,39 +35,11 @@ struct DemoCase {
 
 class DemoMode : public testing::TestWithParam<DemoCase> {
  protected:
-  void SetUp() override {
-    const PrinterModel* model = simulatedPrinterModel(GetParam().name);
-    ASSERT_NE(model, nullptr);
-    printer = attachSimulatedPrinter(link, *model);
-    app.emplace(ShellServices{link, uiThread, timers, clock, messageBoxes});
-    window.emplace(app->mainWindow(), link, programResources());
-    messageBoxes.setParent(&*window);
-    uiThread.setRepaintTarget(&*window);
-    // Any message box is recorded and dismissed.
-    QObject::connect(&dismisser, &QTimer::timeout, [this] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        boxTexts << box->text();
-        box->accept();
-      }
-    });
-    dismisser.start(5);
-    window->show();
-  }
+  void SetUp() override { ASSERT_TRUE(demo.start(GetParam().name)); }
 
-  QString labelText(int id) {
-    return qobject_cast<QLabel*>(window->view().controlWidget(id))->text();
-  }
+  QString labelText(int id) { return demo.labelText(id); }
 
-  LinuxLink link;
-  DemoPrinter printer;
-  QtUiThread uiThread;
-  QtTimers timers;
-  SteadyClock clock;
-  QtMessageBoxes messageBoxes;
-  std::optional<App> app;
-  std::optional<MainWindowWidget> window;
-  QTimer dismisser;
-  QStringList boxTexts;
+  DemoProgram demo;
 };
 
 TEST_P(DemoMode, ConnectsToTheSimulatedPrinter) {
@@ -86,24 +48,24 @@ TEST_P(DemoMode, ConnectsToTheSimulatedPrinter) {
                               kBoundMs))
       << labelText(kDeviceLabel).toStdString();
   EXPECT_EQ(labelText(kDeviceLabel), expected.deviceLabel);
-  EXPECT_EQ(qobject_cast<QPushButton*>(window->view().controlWidget(kSearchButton))->text(),
+  EXPECT_EQ(qobject_cast<QPushButton*>(demo.window->view().controlWidget(kSearchButton))->text(),
             "Set Offline");
-  const auto& pages = window->pageViews();
+  const auto& pages = demo.window->pageViews();
   for (std::size_t i = 0; i < pages.size(); ++i) {
     EXPECT_EQ(pages[i]->isVisible(), i == static_cast<std::size_t>(expected.visiblePage)) << i;
   }
-  EXPECT_EQ(window->view().controlWidget(kTabControl)->findChild<QTabBar*>()->count(),
+  EXPECT_EQ(demo.window->view().controlWidget(kTabControl)->findChild<QTabBar*>()->count(),
             expected.tabItems);
   if (*expected.panelText != '\0') {
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return labelText(expected.panelLabel).contains(expected.panelText); }, kBoundMs))
         << labelText(expected.panelLabel).toStdString();
   }
-  EXPECT_TRUE(boxTexts.isEmpty()) << boxTexts.join('|').toStdString();
+  EXPECT_TRUE(demo.boxTexts.isEmpty()) << demo.boxTexts.join('|').toStdString();
 
   // Set Offline closes the channel; the window stays as it was.
-  QTest::mouseClick(window->view().controlWidget(kSearchButton), Qt::LeftButton);
-  EXPECT_EQ(link.session().opened, 0);
+  QTest::mouseClick(demo.window->view().controlWidget(kSearchButton), Qt::LeftButton);
+  EXPECT_EQ(demo.link.session().opened, 0);
   EXPECT_EQ(labelText(kDeviceLabel), "No Device");
 }
 

@@ -1,20 +1,24 @@
 // Renders the main window in each of its states to PNG files, for people to look at:
 //   gui_screenshots OUTPUT_DIR
+// Each state is the program in demo mode, brought there as a user would.
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QStyleFactory>
+#include <QTest>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
 
 #include "app/main_window_controls.h"
-#include "gui/artwork.h"
-#include "gui/main_window_widget.h"
-#include "support/headless_shell.h"
-#include "support/scripted_z3m_printer.h"
+#include "gui/demo_program.h"
 
 namespace z3mq {
 namespace {
+
+using namespace main_window;
+
+constexpr int kBoundMs = 10000;
 
 bool save(QWidget& widget, const QDir& out, const char* name) {
   const QString path = out.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
@@ -26,16 +30,41 @@ bool save(QWidget& widget, const QDir& out, const char* name) {
   return false;
 }
 
-// A window on a fresh application, brought into a state by `prepare`, then saved.
-bool shoot(const QDir& out, const char* name, const std::function<void(HeadlessShell&)>& prepare,
-           const std::function<bool(MainWindowWidget&)>& take = {}) {
-  HeadlessShell shell;
-  shell.start();
-  MainWindowWidget window(shell.window(), shell.link, programResources());
-  window.show();
-  prepare(shell);
-  QApplication::processEvents();
-  return take ? take(window) : save(window, out, name);
+bool connected(DemoProgram& demo) {
+  const bool online = QTest::qWaitFor(
+      [&] { return demo.labelText(kLinkTypeLabel) != QStringLiteral("USB type not found"); },
+      kBoundMs);
+  // Not a test: a moment for the answers to the first requests to arrive is all it needs.
+  QTest::qWait(300);
+  return online;
+}
+
+// The program on a simulated printer of `model`; `bring` takes it into the state to save.
+bool shoot(const QDir& out, const char* name, const char* model,
+           const std::function<bool(DemoProgram&)>& bring) {
+  DemoProgram demo;
+  if (!demo.start(model) || !bring(demo)) {
+    std::fprintf(stderr, "%s: the window did not reach its state\n", name);
+    return false;
+  }
+  return save(*demo.window, out, name);
+}
+
+// A box or menu that `open` runs over the program's window, saved while it is open.
+bool shootPopup(const QDir& out, const char* name, const std::function<void(DemoProgram&)>& open) {
+  DemoProgram demo;
+  if (!demo.start("z3m")) return false;
+  demo.dismisser.stop();
+  bool saved = false;
+  QTimer::singleShot(0, [&] {
+    QWidget* popup = QApplication::activePopupWidget() != nullptr
+                         ? QApplication::activePopupWidget()
+                         : QApplication::activeModalWidget();
+    saved = popup != nullptr && save(*popup, out, name);
+    if (popup != nullptr) popup->close();
+  });
+  open(demo);
+  return saved;
 }
 
 }  // namespace
@@ -50,40 +79,28 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QDir out(QString::fromLocal8Bit(argv[1]));
-  ScriptedZ3MPrinter z3m;
-  bool ok = shoot(out, "waiting", [](HeadlessShell&) {});
-  ok = shoot(out, "q470-printing",
-             [](HeadlessShell& shell) {
-               shell.link.attach(0x28E9, 0x018A);
-               shell.runSearch();
+  bool ok = shoot(out, "waiting", "q470", [](DemoProgram&) { return true; });
+  ok = shoot(out, "q470-printing", "q470", connected) && ok;
+  ok = shoot(out, "q470-network", "q470",
+             [](DemoProgram& demo) {
+               if (!connected(demo)) return false;
+               demo.app->mainWindow().dialog().userSelectTab(kTabControl, 1);
+               QTest::qWait(300);
+               return true;
              }) &&
        ok;
-  ok = shoot(out, "q470-network",
-             [](HeadlessShell& shell) {
-               shell.link.attach(0x28E9, 0x018A);
-               shell.runSearch();
-               shell.dialog().userSelectTab(main_window::kTabControl, 1);
-             }) &&
+  ok = shoot(out, "z3m-menu-switch", "z3m-usb", connected) && ok;
+  ok = shootPopup(out, "about", [](DemoProgram& demo) { demo.window->runAbout(); }) && ok;
+  // The texts in Hangul: the About item of the context menu and a message box.
+  ok = shootPopup(out, "context-menu",
+                  [](DemoProgram& demo) {
+                    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                            demo.window->mapToGlobal(QPoint(5, 5)));
+                    QApplication::sendEvent(&*demo.window, &event);
+                  }) &&
        ok;
-  ok = shoot(out, "z3m-menu-switch",
-             [&](HeadlessShell& shell) {
-               shell.link.attach(0x045B, 0x5311, &z3m);
-               shell.runSearch();
-               shell.run();
-             }) &&
-       ok;
-  ok = shoot(
-           out, "about", [](HeadlessShell&) {},
-           [&](MainWindowWidget& window) {
-             bool saved = false;
-             QTimer::singleShot(0, [&] {
-               QWidget* box = QApplication::activeModalWidget();
-               saved = box != nullptr && save(*box, out, "about");
-               if (box != nullptr) box->close();
-             });
-             window.runAbout();
-             return saved;
-           }) &&
+  ok = shootPopup(out, "message-box",
+                  [](DemoProgram& demo) { demo.messageBoxes.show("정수를 입력하십시오."); }) &&
        ok;
   return ok ? 0 : 1;
 }
