@@ -31,17 +31,20 @@ void printDiagnostic(std::string_view text) {
 
 int main(int argc, char** argv) {
   using namespace z3mq;
-  QApplication application(argc, argv);
-  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-  QApplication::setApplicationDisplayName(QStringLiteral("z3mq-setting-tool"));
-  QApplication::setWindowIcon(applicationIcon());
-
-  const auto parsed = parseProgramOptions(QApplication::arguments());
+  // Before the display is opened: a usage error needs none.
+  QApplication::setApplicationName(QStringLiteral("z3mq-setting-tool"));
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const auto parsed = parseProgramOptions(arguments);
   if (const auto* error = std::get_if<std::string>(&parsed)) {
     printDiagnostic(*error);
     return 2;
   }
   const ProgramOptions& options = std::get<ProgramOptions>(parsed);
+
+  QApplication application(argc, argv);
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setWindowIcon(applicationIcon());
 
   LinuxLink link(printDiagnostic);
   DemoPrinter simulated;

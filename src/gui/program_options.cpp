@@ -1,6 +1,9 @@
 #include "gui/program_options.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
+#include <cstdio>
+#include <cstdlib>
 
 #include "gui/simulated_printer_attach.h"
 
@@ -23,7 +26,13 @@ std::variant<ProgramOptions, std::string> parseProgramOptions(const QStringList&
   parser.addOption(simulate);
   parser.addOption(simulateIfAbsent);
   if (!parser.parse(arguments)) return parser.errorText().toStdString();
-  if (parser.isSet(QStringLiteral("help"))) parser.showHelp();  // exits
+  if (parser.isSet(QStringLiteral("help"))) {
+    // Asked for before the application object exists, which is where the name would come from.
+    std::fputs(qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                    QFileInfo(arguments.value(0)).fileName())),
+               stdout);
+    std::exit(0);
+  }
   if (!parser.positionalArguments().isEmpty()) {
     return "unexpected argument: " + parser.positionalArguments().front().toStdString();
   }
