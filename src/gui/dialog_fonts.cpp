@@ -68,16 +68,16 @@ QString installedFamilyFor(std::string_view face) {
   return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
 }
 
-QFont dialogFont(const FontSpec& spec) {
-  QFont font(installedFamilyFor(spec.face));
-  if (spec.pointSize > 0) {
+QFont dialogFont(const FontSpec& wanted) {
+  QFont font(installedFamilyFor(wanted.face));
+  if (wanted.pointSize > 0) {
     // Whole pixels, as Windows sizes a dialog font; a fractional size would shift the cell.
     const qreal dpi = QGuiApplication::primaryScreen() != nullptr
                           ? QGuiApplication::primaryScreen()->logicalDotsPerInchY()
                           : 96.0;
-    font.setPixelSize(static_cast<int>(std::lround(spec.pointSize * dpi / 72.0)));
+    font.setPixelSize(static_cast<int>(std::lround(wanted.pointSize * dpi / 72.0)));
   }
-  font.setBold(spec.bold);
+  font.setBold(wanted.bold);
   return font;
 }
 

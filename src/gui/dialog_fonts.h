@@ -14,7 +14,7 @@ namespace z3mq {
 QString installedFamilyFor(std::string_view face);
 
 // The font of a template: its face or the stand-in, its point size and weight.
-QFont dialogFont(const FontSpec& spec);
+QFont dialogFont(const FontSpec& wanted);
 
 // The font with its characters made `factor` times as wide as they are now.
 QFont withWidthScaled(QFont font, qreal factor);
