@@ -7,7 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libudev-dev umockdev libumockdev-dev
   nlohmann-json3-dev libcli11-dev
-  qt6-base-dev libgl-dev fonts-noto-cjk
+  qt6-base-dev libgl-dev fonts-noto-cjk fonts-dejavu-extra
   clang libclang-rt-14-dev
 )
 

@@ -11,8 +11,17 @@ LinuxLink::~LinuxLink() {
   close();
 }
 
+void LinuxLink::replaceDiscovery(std::string path, const PrinterModel& model) {
+  fixedPath_ = std::move(path);
+  fixedModel_ = &model;
+}
+
 int LinuxLink::open() {
   if (session().opened) return 1;
+  if (fixedModel_ != nullptr) {
+    session().deviceModel = fixedModel_;
+    return openPath(fixedPath_, fixedModel_->family, fixedModel_->linkKind);
+  }
   UniqueFd device = findUsbPrinter(session(), diagnostics_);
   // Without a printer found now, a path recorded earlier is not reopened: on Linux a node name
   // is reused by whatever device comes next.

@@ -24,6 +24,9 @@ class LinuxLink final : public Link {
   // Opens a node without discovery (a printer named on the command line, a pseudo-terminal);
   // the caller says what is behind it. Records the path; 1 when open, 0 when not.
   int openPath(const std::string& path, PrinterFamily family, LinkKind linkKind);
+  // From now on open() opens this node instead of running discovery, as if discovery had found
+  // the given printer there (demo mode: a simulated printer on a pseudo-terminal).
+  void replaceDiscovery(std::string path, const PrinterModel& model);
   int close() override;
   bool portValid() const override;
   void write(std::span<const std::uint8_t> bytes) override;
@@ -36,6 +39,8 @@ class LinuxLink final : public Link {
   UniqueFd port_;
   StreamFramer framer_;
   std::unique_ptr<ReceiveWorker> worker_;
+  std::string fixedPath_;
+  const PrinterModel* fixedModel_ = nullptr;
 };
 
 }  // namespace z3mq
