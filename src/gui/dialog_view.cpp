@@ -299,7 +299,15 @@ void DialogView::sync(int id, ControlChange change) {
       break;
     case ControlChange::Focus:
       widget->setFocus(Qt::OtherFocusReason);
-      if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->selectAll();
+      break;
+    case ControlChange::TextSelection:
+      if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        if (dialog_.isAllTextSelected(id)) {
+          edit->selectAll();
+        } else {
+          edit->deselect();
+        }
+      }
       break;
   }
 }

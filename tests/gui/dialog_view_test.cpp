@@ -370,8 +370,12 @@ TEST_F(DialogViewTest, InputToAControlTheModelRefusesIsUndone) {
 
 TEST_F(DialogViewTest, FocusGoesToTheFieldWithItsTextSelected) {
   dialog.focus(kEdit);
+  dialog.selectAllText(kEdit);
   EXPECT_TRUE(view.controlWidget(kEdit)->hasFocus());
   EXPECT_EQ(widget<QLineEdit>(kEdit)->selectedText(), "300");
+  // A new text drops the selection, in the model and in the widget.
+  dialog.setText(kEdit, "301");
+  EXPECT_FALSE(widget<QLineEdit>(kEdit)->hasSelectedText());
 }
 
 TEST_F(DialogViewTest, LogPiecesKeepTheirColours) {

@@ -7,10 +7,6 @@
 #include <string_view>
 
 namespace z3mq {
-// The Q470 printing lists share several of these names (kCodePages, kPaperWidthItems, ...) with
-// other contents. The inline namespace keeps them apart at link time in a program that holds
-// both families, while code still names them z3mq::kCodePages.
-inline namespace z3m_menu {
 
 // The texts and bit fields of the nine Z3M menu bytes: the menu page's lists, the CLI and the
 // codec all read these tables, so a text or a bit position is written down once.
@@ -132,5 +128,4 @@ inline constexpr int kFirstMenuCheckId = 1080;
 inline constexpr std::size_t kMenuCheckCount = 8;
 inline constexpr std::uint8_t kMenuCheckByte = 8;
 
-}  // namespace z3m_menu
 }  // namespace z3mq
