@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QString>
+#include <algorithm>
 
 namespace z3mq {
 namespace {
@@ -20,7 +21,11 @@ BaseUnits baseUnitsOf(const QFont& font) {
   const QFontMetrics metrics(font);
   const int letters = metrics.horizontalAdvance(
       QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-  return {.cx = (letters / 26 + 1) / 2, .cy = metrics.height()};
+  // The Windows dialog faces carry more leading than their substitutes: their cells are 13 pixels
+  // high at 8 points and 15 at 9, where DejaVu's 9-point cell is a pixel short. Keep the Windows
+  // cell, or the tab control (9-point units) comes out too short for its pages (8-point units).
+  const int windowsCell = font.pixelSize() > 0 ? font.pixelSize() * 5 / 4 : 0;
+  return {.cx = (letters / 26 + 1) / 2, .cy = std::max(metrics.height(), windowsCell)};
 }
 
 QRect toPixels(const RectDlu& rect, BaseUnits units) {
