@@ -104,56 +104,5 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"WrongStart", "1B 1B 45 03 02 01 03 00 00 00 00 0D BF", false, 0, ""}),
     [](const auto& info) { return info.param.name; });
 
-struct CompletenessCase {
-  const char* name;
-  std::vector<std::uint8_t> bytes;
-  bool complete;
-};
-
-std::vector<std::uint8_t> withPayload(const char* header, std::size_t payloadSize) {
-  auto bytes = hex(header);
-  bytes.resize(bytes.size() + payloadSize, 0x11);
-  return bytes;
-}
-
-class CompleteFrameTest : public testing::TestWithParam<CompletenessCase> {};
-
-TEST_P(CompleteFrameTest, NeedsStartLinkByteAndExactLength) {
-  EXPECT_EQ(isCompleteFrame(GetParam().bytes), GetParam().complete);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Gathered, CompleteFrameTest,
-    testing::Values(
-        CompletenessCase{"Exact", withPayload("1B 1B 45 02 02 01 13 02 00 00 00 AA BB", 2), true},
-        CompletenessCase{"ActualUsbByte", withPayload("1B 1B 45 02 01 01 13 02 00 00 00 AA BB", 2),
-                         true},
-        CompletenessCase{"OneByteShort", withPayload("1B 1B 45 02 02 01 13 02 00 00 00 AA BB", 1),
-                         false},
-        CompletenessCase{"OneByteOver", withPayload("1B 1B 45 02 02 01 13 02 00 00 00 AA BB", 3),
-                         false},
-        CompletenessCase{"LinkByteZero", withPayload("1B 1B 45 02 00 01 13 02 00 00 00 AA BB", 2),
-                         false},
-        CompletenessCase{"LinkByteThree", withPayload("1B 1B 45 02 03 01 13 02 00 00 00 AA BB", 2),
-                         false},
-        CompletenessCase{"WrongStart", withPayload("1B 1B 46 02 02 01 13 02 00 00 00 AA BB", 2),
-                         false},
-        CompletenessCase{"UpperLengthBytesIgnored",
-                         withPayload("1B 1B 45 02 02 01 13 02 00 7F 7F AA BB", 2), true},
-        CompletenessCase{"SecondLengthByteCountsTimes256",
-                         withPayload("1B 1B 45 02 02 01 13 01 02 00 00 AA BB", 513), true},
-        CompletenessCase{"HeaderCutBeforeTheLength", hex("1B 1B 45 02 02 01 13 01"), false}),
-    [](const auto& info) { return info.param.name; });
-
-TEST(AnnouncedFrameSize, SplitsTwoFramesThatArriveTogether) {
-  auto stream = buildFrame(LinkKind::SerialEmulate, FramedCode::WriteBaudRate, hex("05"));
-  const auto second = buildFrame(LinkKind::SerialEmulate, FramedCode::WriteParity, hex("02"));
-  stream.insert(stream.end(), second.begin(), second.end());
-  const auto size = announcedFrameSize(stream);
-  ASSERT_EQ(size, 14u);
-  EXPECT_TRUE(isCompleteFrame(std::span(stream).first(*size)));
-  EXPECT_TRUE(isCompleteFrame(std::span(stream).subspan(*size)));
-}
-
 }  // namespace
 }  // namespace z3mq

@@ -58,16 +58,4 @@ std::optional<FrameView> readFrame(std::span<const std::uint8_t> frame) {
   return FrameView{header.u8(kLinkByteOffset), FramedCode{code}, rest.first(length)};
 }
 
-std::optional<std::size_t> announcedFrameSize(std::span<const std::uint8_t> bytes) {
-  if (bytes.size() < kLengthOffset + 2 || !startsLikeFrame(bytes)) return std::nullopt;
-  const std::uint8_t link = bytes[kLinkByteOffset];
-  if (link != 0x01 && link != 0x02) return std::nullopt;
-  return kFrameHeaderSize + PayloadReader(bytes).le16(kLengthOffset);
-}
-
-bool isCompleteFrame(std::span<const std::uint8_t> gathered) {
-  const auto size = announcedFrameSize(gathered);
-  return size.has_value() && *size == gathered.size();
-}
-
 }  // namespace z3mq

@@ -52,12 +52,4 @@ struct FrameView {
 // Nullopt when the bytes do not start with a frame header (the fixed start and 13 bytes).
 std::optional<FrameView> readFrame(std::span<const std::uint8_t> frame);
 
-// The total size a frame announces, 13 + the low 16 bits of its length field (the upper bytes
-// are not looked at), once its first 9 bytes are there and start like a frame: the fixed start
-// and a link byte of 1 or 2. Nullopt otherwise. Splits a stream of frames.
-std::optional<std::size_t> announcedFrameSize(std::span<const std::uint8_t> bytes);
-
-// Whether the bytes gathered since a frame's start form exactly one complete frame.
-bool isCompleteFrame(std::span<const std::uint8_t> gathered);
-
 }  // namespace z3mq
